@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the build folder's private prefix:
+# Japanese locale (ANSI code page 932), the dialog font mapped to IPAGothic,
+# no window manager waits, and an Xvfb display when none is set.
+set -euo pipefail
+
+exe=$1
+build=${QUORVEL_BUILD_DIR:-}
+if [ -z "$build" ]; then
+  # The program lives somewhere under the build folder that holds CMakeCache.txt.
+  dir=$(cd "$(dirname "$exe")" && pwd)
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
+  build=$dir
+fi
+
+export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export LC_ALL=ja_JP.UTF-8
+export WINEARCH=win64
+# The 64-bit loader runs the x86_64 build; the 32-bit one is only for i686.
+if [ -x /usr/lib/wine/wine64 ] && [ "${QUORVEL_WINE32:-}" != 1 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine
+else
+  wine=/usr/lib/wine/wine
+fi
+wineserver=/usr/lib/wine/wineserver
+
+exec 9>"$build/.wine-run.lock"
+flock 9
+if [ -z "${DISPLAY:-}" ]; then
+  display_file=$build/.xvfb-display
+  if [ -f "$display_file" ] && kill -0 "$(cut -d' ' -f2 "$display_file")" 2>/dev/null; then
+    DISPLAY=:$(cut -d' ' -f1 "$display_file")
+  else
+    n=$((90 + RANDOM % 400))
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    setsid Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
+    echo "$n $!" > "$display_file"
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+    DISPLAY=:$n
+  fi
+  export DISPLAY
+fi
+if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
+  "$wine" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+  "$wineserver" -w 9>&- || true
+  reg=$(mktemp)
+  printf '%s\r\n' 'REGEDIT4' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '"Decorated"="Y"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"ＭＳ ゴシック"="IPAGothic"' '"MS Gothic"="IPAGothic"' '"ＭＳ Ｐゴシック"="IPAPGothic"' \
+    '"MS UI Gothic"="IPAPGothic"' '"MS Shell Dlg"="IPAGothic"' '"MS Shell Dlg 2"="IPAGothic"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' |
+    iconv -f UTF-8 -t CP932 > "$reg"
+  "$wine" regedit "Z:${reg//\//\\}" </dev/null >/dev/null 2>&1 9>&-
+  rm -f "$reg"
+  "$wineserver" -w 9>&- || true
+  touch "$WINEPREFIX/.quorvel-ready"
+fi
+# One persistent server for the whole run; it goes 60 s after the last program.
+"$wineserver" -p60 </dev/null >/dev/null 2>&1 9>&- || true
+flock -u 9
+exec 9>&-
+# Wine's own background processes inherit the standard handles and outlive
+# the program by the server's linger time; through files, the caller gets
+# the output without waiting for them.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+set +e
+"$wine" "$@" >"$out" 2>"$err"
+rc=$?
+set -e
+cat "$out"
+cat "$err" >&2
+exit $rc

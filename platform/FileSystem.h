@@ -1,0 +1,69 @@
+#pragma once
+// The file operations the store needs, with Windows share-mode semantics.
+// Paths use "\" as separator on every platform; the POSIX stand-in maps it.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace quorvel {
+
+enum class FileAccess { Read, Write, ReadWrite };
+
+// What other processes may do while the file is open.
+enum class FileShare {
+  None,  // nobody else may open it
+  Read,  // others may read; writers are shut out
+};
+
+enum class FileDisposition {
+  OpenExisting,  // fail when missing
+  OpenAlways,    // create when missing, keep content
+  CreateAlways,  // create or cut to zero length
+};
+
+enum class FileError { None, NotFound, SharingViolation, Other };
+
+class File {
+ public:
+  virtual ~File() = default;  // closes the file
+  // Reads up to `max` bytes from the current position; false on an I/O error.
+  virtual bool Read(std::string& out, std::size_t max) = 0;
+  virtual bool Write(const std::string& bytes) = 0;
+  virtual bool Size(std::uint64_t& size) = 0;
+  virtual bool Seek(std::uint64_t offset) = 0;
+  virtual bool SeekToEnd() = 0;
+  // Makes the current position the end of the file.
+  virtual bool Truncate() = 0;
+};
+
+struct OpenResult {
+  std::unique_ptr<File> file;  // null when the open failed
+  FileError error = FileError::None;
+};
+
+struct FoundFile {
+  std::string name;  // file name only, as the file system spells it
+  bool isFolder = false;
+  std::uint64_t size = 0;
+};
+
+// One directory search; the search is closed when the object goes.
+class FileSearch {
+ public:
+  virtual ~FileSearch() = default;
+  virtual bool Next(FoundFile& out) = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual OpenResult Open(const std::string& path, FileAccess access, FileShare share,
+                          FileDisposition disposition) = 0;
+  virtual bool Delete(const std::string& path) = 0;
+  // pattern: a folder, "\", then a mask with "*" and "?". Yields matches in
+  // the order the file system returns them; never null.
+  virtual std::unique_ptr<FileSearch> Find(const std::string& pattern) = 0;
+  virtual bool CreateFolder(const std::string& path) = 0;
+};
+
+}  // namespace quorvel

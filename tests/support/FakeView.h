@@ -1,0 +1,119 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/DialogView.h"
+
+namespace quorvel::test {
+
+// A dialog's window as plain data: tests set what the user typed or chose
+// and read what the dialog showed.
+class FakeView : public DialogView {
+ public:
+  struct List {
+    std::vector<std::string> lines;
+    int selection = -1;
+    int extent = 0;
+  };
+  struct DrawnIcon {
+    int iconId, x, y;
+  };
+
+  std::string GetText(int id) override { return texts[id]; }
+  void SetText(int id, const std::string& text) override { texts[id] = text; }
+  void SetLimit(int id, int bytes) override { limits[id] = bytes; }
+  void Enable(int id, bool e) override { enabled[id] = e; }
+  void Show(int id, bool s) override { shown[id] = s; }
+  void Focus(int id) override { focus = id; }
+
+  void ListReset(int id) override { lists[id] = List(); }
+  void ListAdd(int id, const std::string& line) override { lists[id].lines.push_back(line); }
+  int ListSelection(int id) override { return lists[id].selection; }
+  void ListSelect(int id, int index) override {
+    List& l = lists[id];
+    l.selection = (index >= 0 && index < static_cast<int>(l.lines.size())) ? index : -1;
+  }
+  void ListSetHorizontalExtent(int id, int pixels) override { lists[id].extent = pixels; }
+
+  std::string Title() override { return title; }
+  void SetTitle(const std::string& t) override { title = t; }
+  void End(int r) override {
+    ended = true;
+    result = r;
+  }
+  void ShowWindow(WindowShow how) override { showCalls.push_back(how); visible = how != WindowShow::Hide; }
+  void SetForeground() override { ++foregroundCalls; }
+  Rect NormalRect() override { return normal; }
+  Rect DesktopRect() override { return desktop; }
+  void Place(int left, int top, int width, int height) override {
+    normal = {left, top, left + width, top + height};
+    ++placeCalls;
+  }
+  void SetIcons(int iconId) override { icon = iconId; }
+  std::string LoadString(int stringId) override { return strings[stringId]; }
+  bool AppendSystemMenuItem(int command, const std::string& text) override {
+    if (!hasSystemMenu) return false;
+    systemMenu.push_back({command, text});
+    return true;
+  }
+  bool AddTrayIcon(int iconId, const std::string& tip) override {
+    ++trayAdds;
+    if (!trayWorks) return false;
+    trayIcon = iconId;
+    trayTip = tip;
+    return true;
+  }
+  void DeleteTrayIcon() override {
+    ++trayDeletes;
+    trayIcon = 0;
+  }
+  void StartTimer(int id, int ms) override { timers[id] = ms; }
+  void StopTimer(int id) override { timers.erase(id); }
+  void Invalidate() override { ++invalidations; }
+  void DrawIcon(int iconId, int x, int y) override { drawn.push_back({iconId, x, y}); }
+  bool PostActivationRequest(const std::string& t) override {
+    for (const std::string& other : otherWindows)
+      if (other == t) {
+        activationsPosted.push_back(t);
+        return true;
+      }
+    return false;
+  }
+
+  // Shorthands for tests.
+  std::vector<std::string>& Lines(int id) { return lists[id].lines; }
+  bool IsEnabled(int id) { return enabled.count(id) == 0 || enabled[id]; }
+
+  std::map<int, std::string> texts;
+  std::map<int, int> limits;
+  std::map<int, bool> enabled;
+  std::map<int, bool> shown;
+  int focus = 0;
+  std::map<int, List> lists;
+  std::string title;
+  bool ended = false;
+  int result = 0;
+  bool visible = true;
+  std::vector<WindowShow> showCalls;
+  int foregroundCalls = 0;
+  Rect normal{0, 0, 400, 300};
+  Rect desktop{0, 0, 1024, 768};
+  int placeCalls = 0;
+  int icon = 0;
+  std::map<int, std::string> strings;
+  bool hasSystemMenu = true;
+  std::vector<std::pair<int, std::string>> systemMenu;
+  bool trayWorks = true;
+  int trayIcon = 0;
+  std::string trayTip;
+  int trayAdds = 0;
+  int trayDeletes = 0;
+  std::map<int, int> timers;
+  int invalidations = 0;
+  std::vector<DrawnIcon> drawn;
+  std::vector<std::string> otherWindows;
+  std::vector<std::string> activationsPosted;
+};
+
+}  // namespace quorvel::test

@@ -1,0 +1,23 @@
+#include "tests/support/TestPlatform.h"
+
+#ifdef _WIN32
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#else
+#include "platform/posix/PosixClock.h"
+#include "platform/posix/PosixFileSystem.h"
+#endif
+
+namespace quorvel::test {
+
+#ifdef _WIN32
+std::unique_ptr<FileSystem> MakeRealFileSystem() { return std::make_unique<Win32FileSystem>(); }
+std::unique_ptr<Clock> MakeRealClock() { return std::make_unique<Win32Clock>(); }
+const char* PlatformName() { return "win32"; }
+#else
+std::unique_ptr<FileSystem> MakeRealFileSystem() { return std::make_unique<PosixFileSystem>(); }
+std::unique_ptr<Clock> MakeRealClock() { return std::make_unique<PosixClock>(); }
+const char* PlatformName() { return "posix"; }
+#endif
+
+}  // namespace quorvel::test

@@ -1,0 +1,27 @@
+#pragma once
+// Ids and codes that the portable windows share with the Win32 host.
+
+namespace quorvel {
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
+// Notification codes of WM_COMMAND.
+constexpr int kNotifyClicked = 0;      // BN_CLICKED
+constexpr int kNotifySelChange = 1;    // LBN_SELCHANGE, CBN_SELCHANGE
+constexpr int kNotifyDoubleClick = 2;  // LBN_DBLCLK
+
+// Mouse messages carried by the tray callback.
+constexpr int kMouseLeftDown = 0x0201;    // WM_LBUTTONDOWN
+constexpr int kMouseLeftUp = 0x0202;      // WM_LBUTTONUP
+constexpr int kMouseLeftDouble = 0x0203;  // WM_LBUTTONDBLCLK
+constexpr int kMouseRightDown = 0x0204;   // WM_RBUTTONDOWN
+constexpr int kMouseMove = 0x0200;        // WM_MOUSEMOVE
+
+// The program's own window messages.
+constexpr unsigned kTrayMessage = 0x8000 + 100;         // WM_APP+100
+constexpr unsigned kActivationRequest = 0x8000 + 101;   // WM_APP+101
+constexpr int kVersionCommand = 16;                     // system-menu item
+constexpr int kVersionStringId = 101;                   // "バージョン情報"
+
+}  // namespace quorvel

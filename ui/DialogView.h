@@ -1,0 +1,60 @@
+#pragma once
+// A dialog's window and controls, addressed by control id. The Win32 host
+// implements it over an HWND; tests use a fake that records everything.
+#include <string>
+
+namespace quorvel {
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+};
+
+enum class WindowShow { Hide, Restore };
+
+class DialogView {
+ public:
+  virtual ~DialogView() = default;
+
+  // Controls.
+  virtual std::string GetText(int id) = 0;
+  virtual void SetText(int id, const std::string& text) = 0;
+  virtual void SetLimit(int id, int bytes) = 0;
+  virtual void Enable(int id, bool enabled) = 0;
+  virtual void Show(int id, bool shown) = 0;
+  virtual void Focus(int id) = 0;
+
+  // List boxes and combo boxes.
+  virtual void ListReset(int id) = 0;
+  virtual void ListAdd(int id, const std::string& line) = 0;
+  virtual int ListSelection(int id) = 0;           // -1 when nothing is selected
+  virtual void ListSelect(int id, int index) = 0;  // -1 removes the selection
+  virtual void ListSetHorizontalExtent(int id, int pixels) = 0;
+
+  // The window itself.
+  virtual std::string Title() = 0;
+  virtual void SetTitle(const std::string& title) = 0;
+  virtual void End(int result) = 0;
+  virtual void ShowWindow(WindowShow how) = 0;
+  virtual void SetForeground() = 0;
+  virtual Rect NormalRect() = 0;   // the restored rectangle, screen pixels
+  virtual Rect DesktopRect() = 0;
+  virtual void Place(int left, int top, int width, int height) = 0;  // on top, shown
+  virtual void SetIcons(int iconId) = 0;                             // big, then small
+  virtual std::string LoadString(int stringId) = 0;
+  // A separator and the item; false when the window has no system menu.
+  virtual bool AppendSystemMenuItem(int command, const std::string& text) = 0;
+  virtual bool AddTrayIcon(int iconId, const std::string& tip) = 0;
+  virtual void DeleteTrayIcon() = 0;
+  virtual void StartTimer(int id, int milliseconds) = 0;
+  virtual void StopTimer(int id) = 0;
+  virtual void Invalidate() = 0;                     // whole client area, erased
+  virtual void DrawIcon(int iconId, int x, int y) = 0;  // while painting only
+
+  // Another top-level window: posts it the activation request when a window
+  // with exactly this title exists; false when there is none.
+  virtual bool PostActivationRequest(const std::string& title) = 0;
+};
+
+}  // namespace quorvel
