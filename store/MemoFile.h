@@ -1,16 +1,41 @@
 #pragma once
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "store/StatusRecord.h"
 
 namespace quorvel {
 
+// A memo file is read only to its first megabyte: far more than 99 memos
+// ever need, and a runaway file cannot exhaust memory. The rest is ignored
+// the way bytes after the last line feed are.
+constexpr std::size_t kMemoReadMax = 1u << 20;
+// A memo as typed is at most 128 bytes; its escape is at most 384.
+constexpr std::size_t kMemoSendLimit = 384;
+// Lines longer than this (only a hand-made file has them) are cut cleanly.
+constexpr std::size_t kMemoLineReadLimit = 1024;
+// WriteMemos writes the escape of at most this many bytes of a memo.
+constexpr std::size_t kMemoWriteTextLimit = 256;
+
 bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::string& text);
 bool ReadMemos(Platform& platform, StatusRecord& record);
 bool WriteMemos(Platform& platform, const StatusRecord& record);
 // Deletes the memo at `index` (its position among the file's non-empty lines)
 // under one exclusive open, so a memo appended meanwhile by another desk stays.
+// Messages: the empty-field texts of SendMemo; "伝言が作成できません" when the
+// file cannot be opened (missing, or held through the retries); "伝言ファイルが
+// 作成できません" when reading or rewriting it fails. An index that names no
+// memo (another desk deleted it meanwhile) returns false silently, file as it was.
 bool DeleteMemo(Platform& platform, const StatusRecord& record, int index);
+
+// The walk of ReadMemos over the bytes read: the decoded memos of the first
+// kMaxMemos non-empty lines; overLimit is set when a further one follows.
+struct MemoContent {
+  std::vector<std::string> memos;
+  bool overLimit = false;
+};
+MemoContent ParseMemoContent(const std::string& bytes);
 
 }  // namespace quorvel

@@ -1,8 +1,17 @@
 #pragma once
+#include <cstddef>
+#include <string>
+
 #include "platform/Platform.h"
 #include "store/StatusRecord.h"
 
 namespace quorvel {
+
+// A status file of up to 512 bytes is taken whole, a longer one only to its
+// first 510 bytes; reading one byte past the whole size tells them apart.
+constexpr std::size_t kStatusWholeFile = 512;
+constexpr std::size_t kStatusLongFileCut = 510;
+constexpr std::size_t kStatusReadMax = kStatusWholeFile + 1;
 
 // Rewrites the member's status file; with freshStamp the stamp is now.
 bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp);
@@ -10,5 +19,10 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp);
 bool ReadStatus(Platform& platform, StatusRecord& record);
 // True when the member's status file exists.
 bool MemberExists(Platform& platform, const StatusRecord& record);
+
+// The part of ReadStatus that needs no file: fills the record from the
+// bytes read (at most kStatusReadMax of them matter) and sets the memo
+// count to 0. Returns the number of tokens found (0 to 4).
+int ParseStatusContent(const std::string& bytes, StatusRecord& record);
 
 }  // namespace quorvel

@@ -1,0 +1,108 @@
+#include "store/GroupListFile.h"
+
+#include "store/TextCodec.h"
+
+namespace quorvel {
+
+const char kGroupListFileName[] = "QVL.gl";
+
+namespace {
+
+const char kMissing[] = "グループ情報ファイルがありません";
+const char kBroken[] = "グループ情報ファイルが異常です";
+const char kTooMany[] = "登録グループの件数が制限を越えています";
+const char kNothingRegistered[] = "グループが登録されていません";
+const char kCannotWrite[] = "グループ情報ファイルが作成できません";
+
+// The white space of the C library's "%s" scan.
+bool IsBlank(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void EnsureCapacity(RegisteredGroups& groups) {
+  if (groups.serverNames.size() < static_cast<std::size_t>(kMaxRegisteredGroups))
+    groups.serverNames.resize(kMaxRegisteredGroups);
+  if (groups.groups.size() < static_cast<std::size_t>(kMaxRegisteredGroups))
+    groups.groups.resize(kMaxRegisteredGroups);
+}
+
+}  // namespace
+
+bool ParseGroupListContent(const std::string& bytes, RegisteredGroups& groups) {
+  EnsureCapacity(groups);
+  groups.count = 0;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t lf = bytes.find('\n', start);
+    if (lf == std::string::npos) return true;  // an unended last line is ignored
+    std::string line = bytes.substr(start, lf - start);
+    start = lf + 1;
+    if (line.empty()) continue;
+    // The limit is tested before the line is looked at.
+    if (groups.count >= kMaxRegisteredGroups) return false;
+    // Each line was scanned as a C string: a zero byte ends it.
+    const std::size_t zero = line.find('\0');
+    if (zero != std::string::npos) line.resize(zero);
+
+    std::string tokens[2];
+    int found = 0;
+    std::size_t i = 0;
+    while (found < 2) {
+      while (i < line.size() && IsBlank(static_cast<unsigned char>(line[i]))) ++i;
+      if (i >= line.size()) break;
+      const std::size_t tokenStart = i;
+      while (i < line.size() && !IsBlank(static_cast<unsigned char>(line[i]))) ++i;
+      tokens[found++] = line.substr(tokenStart, i - tokenStart);
+    }
+    if (found < 2) continue;  // one word or white space only
+    groups.serverNames[static_cast<std::size_t>(groups.count)] = Decode(tokens[0]);
+    groups.groups[static_cast<std::size_t>(groups.count)] = Decode(tokens[1]);
+    ++groups.count;
+  }
+}
+
+bool ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::string& path) {
+  groups.count = 0;
+  OpenResult opened =
+      platform.files.Open(path, FileAccess::Read, FileShare::None, FileDisposition::OpenExisting);
+  if (!opened.file) {
+    platform.prompt.Alert(kMissing);
+    return true;
+  }
+  std::string bytes;
+  const bool read = opened.file->Read(bytes, kGroupListReadMax);
+  opened.file.reset();
+  if (!read) {
+    platform.prompt.Alert(kBroken);
+    return false;
+  }
+  if (!ParseGroupListContent(bytes, groups)) platform.prompt.Alert(kTooMany);
+  return true;
+}
+
+bool WriteGroupList(Platform& platform, const RegisteredGroups& groups, const std::string& path) {
+  int count = groups.count;
+  if (count > static_cast<int>(groups.serverNames.size()))
+    count = static_cast<int>(groups.serverNames.size());
+  if (count > static_cast<int>(groups.groups.size())) count = static_cast<int>(groups.groups.size());
+  if (count <= 0) {
+    platform.prompt.Alert(kNothingRegistered);
+    return false;
+  }
+  std::string bytes;
+  for (int i = 0; i < count; ++i) {
+    bytes += Encode(groups.serverNames[static_cast<std::size_t>(i)]);
+    bytes += ' ';
+    bytes += Encode(groups.groups[static_cast<std::size_t>(i)]);
+    bytes += '\n';
+  }
+  OpenResult opened =
+      platform.files.Open(path, FileAccess::Write, FileShare::None, FileDisposition::CreateAlways);
+  if (!opened.file || !opened.file->Write(bytes)) {
+    platform.prompt.Alert(kCannotWrite);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quorvel

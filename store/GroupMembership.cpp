@@ -1,0 +1,125 @@
+#include "store/GroupMembership.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "store/StatusFile.h"
+#include "store/TextCodec.h"
+
+namespace quorvel {
+
+namespace {
+
+const char kNoServer[] = "サーバ名が設定されていません";
+const char kNoGroupName[] = "グループ名が設定されていません";
+const char kNoGroup[] = "グループが設定されていません";
+const char kNoCode[] = "コードが設定されていません";
+const char kCreatedHead[] = "新規グループ\"";
+const char kCreatedTail[] = "\"を作成しました";
+const char kCannotCreate[] = "新規グループが作成できません";
+const char kTooManyMembers[] = "グループのメンバー数が上限を越えています";
+const char kAskDeleteMemos[] = "伝言が残っています。削除してよいですか？";
+const char kCannotDeleteMemos[] = "伝言ファイルが削除できません";
+const char kCannotDeleteStatus[] = "状況ファイルが削除できません";
+
+const char kStatusExtension[] = ".sta";
+constexpr std::size_t kExtensionLength = 4;
+
+// Plain byte order, every byte taken as unsigned: "A10" before "A9".
+bool CodeBefore(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(
+      a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+      });
+}
+
+}  // namespace
+
+bool CreateGroupFolder(Platform& platform, const std::string& serverName, const std::string& group) {
+  if (serverName.empty()) {
+    platform.prompt.Alert(kNoServer);
+    return false;
+  }
+  if (group.empty()) {
+    platform.prompt.Alert(kNoGroupName);
+    return false;
+  }
+  // True either way: the user has been told whether the folder was made.
+  if (platform.files.CreateFolder(GroupFolderPath(serverName, group)))
+    platform.prompt.Alert(kCreatedHead + group + kCreatedTail);
+  else
+    platform.prompt.Alert(kCannotCreate);
+  return true;
+}
+
+bool EnumerateMembers(Platform& platform, MemberList& list) {
+  if (list.members.size() < static_cast<std::size_t>(kMaxMembers)) list.members.resize(kMaxMembers);
+  list.memberCount = 0;
+  {
+    std::unique_ptr<FileSearch> search =
+        platform.files.Find(GroupFolderPath(list.serverName, list.group) + "\\*" + kStatusExtension);
+    FoundFile found;
+    while (search->Next(found)) {
+      // A folder is no member, whatever its name.
+      if (found.isFolder || found.name.size() < kExtensionLength) continue;
+      StatusRecord& member = list.members[static_cast<std::size_t>(list.memberCount)];
+      member.serverName = list.serverName;
+      member.group = list.group;
+      member.code = Decode(found.name.substr(0, found.name.size() - kExtensionLength));
+      if (++list.memberCount >= kMaxMembers) {
+        platform.prompt.Alert(kTooManyMembers);
+        break;
+      }
+    }
+  }
+  // Only the codes move; the records keep whatever else they held.
+  std::vector<std::string> codes;
+  for (int i = 0; i < list.memberCount; ++i) codes.push_back(list.members[i].code);
+  std::sort(codes.begin(), codes.end(), CodeBefore);
+  for (int i = 0; i < list.memberCount; ++i) list.members[i].code = codes[i];
+  return true;
+}
+
+bool LoadMembers(Platform& platform, MemberList& list) {
+  EnumerateMembers(platform, list);
+  for (int i = 0; i < list.memberCount; ++i) {
+    StatusRecord& member = list.members[static_cast<std::size_t>(i)];
+    // A record reused from the last load must not show that load's member
+    // when this one's file is empty or unreadable.
+    member.name.clear();
+    member.status.clear();
+    member.stamp.clear();
+    ReadStatus(platform, member);  // an unreadable member stays listed, empty
+  }
+  return true;
+}
+
+bool RemoveMember(Platform& platform, const StatusRecord& record, bool ask) {
+  if (record.serverName.empty()) {
+    platform.prompt.Alert(kNoServer);
+    return false;
+  }
+  if (record.group.empty()) {
+    platform.prompt.Alert(kNoGroup);
+    return false;
+  }
+  if (record.code.empty()) {
+    platform.prompt.Alert(kNoCode);
+    return false;
+  }
+  const std::string memoPath = MemoFilePath(record);
+  bool holdsMemos = false;
+  {
+    std::unique_ptr<FileSearch> search = platform.files.Find(memoPath);
+    FoundFile found;
+    // An empty memo file (or a lone line feed) holds nothing worth asking about.
+    holdsMemos = search->Next(found) && !found.isFolder && found.size > 1;
+  }
+  if (holdsMemos && (!ask || platform.prompt.AskYesNo(kAskDeleteMemos))) {
+    if (!platform.files.Delete(memoPath)) platform.prompt.Alert(kCannotDeleteMemos);
+  }
+  if (!platform.files.Delete(StatusFilePath(record))) platform.prompt.Alert(kCannotDeleteStatus);
+  return true;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,120 @@
+#include "store/StatusFile.h"
+
+#include "store/SharedOpen.h"
+#include "store/TextCodec.h"
+
+namespace quorvel {
+
+namespace {
+
+const char kCannotWrite[] = "状況ファイルが作成できません";
+
+constexpr std::size_t kNameLimit = 48;
+constexpr std::size_t kCodeLimit = 48;
+constexpr std::size_t kStatusLimit = 192;
+constexpr std::size_t kStampLimit = 71;
+constexpr std::size_t kLineLimit = 510;
+
+// The white space of the C library's "%s" scan.
+bool IsBlank(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+}  // namespace
+
+int ParseStatusContent(const std::string& bytes, StatusRecord& record) {
+  std::string content = bytes.size() > kStatusWholeFile ? bytes.substr(0, kStatusLongFileCut)
+                                                        : bytes;
+  // The line was always read as a C string: a zero byte ends it.
+  const std::size_t zero = content.find('\0');
+  if (zero != std::string::npos) content.resize(zero);
+
+  std::string tokens[4];
+  int count = 0;
+  std::size_t i = 0;
+  while (count < 4) {
+    while (i < content.size() && IsBlank(static_cast<unsigned char>(content[i]))) ++i;
+    if (i >= content.size()) break;
+    const std::size_t start = i;
+    while (i < content.size() && !IsBlank(static_cast<unsigned char>(content[i]))) ++i;
+    tokens[count++] = content.substr(start, i - start);
+  }
+
+  switch (count) {
+    case 0:
+      break;
+    case 1:
+      record.name = Decode(tokens[0]);
+      record.code.clear();
+      record.status.clear();
+      record.stamp.clear();
+      break;
+    case 2:
+      record.name = Decode(tokens[0]);
+      record.status.clear();
+      record.stamp.clear();
+      break;
+    case 3:
+      record.name = Decode(tokens[0]);
+      record.status = Decode(tokens[2]);
+      record.stamp.clear();
+      break;
+    default:
+      record.name = Decode(tokens[0]);
+      record.status = Decode(tokens[2]);
+      record.stamp = Decode(tokens[3]);
+      break;
+  }
+  record.memoCount = 0;
+  return count;
+}
+
+bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
+  OpenResult opened = OpenShared(platform, StatusFilePath(record), FileAccess::Write,
+                                 FileShare::None, FileDisposition::CreateAlways, kStatusRetryMs);
+  if (!opened.file) {
+    platform.prompt.Alert(kCannotWrite);
+    return false;
+  }
+  // Every token is cut between whole escapes and whole characters, so what
+  // reads back is a clean prefix of what was typed.
+  const std::string stamp = freshStamp ? CutEscaped(Encode(FormatStamp(platform.clock.Now())),
+                                                    kStampLimit)
+                                       : CutEscaped(Encode(record.stamp), kStampLimit);
+  std::string line = EncodeWithin(record.name, kNameLimit) + " " +
+                     EncodeWithin(record.code, kCodeLimit) + " " +
+                     EncodeWithin(record.status, kStatusLimit) + " " + stamp + "\n";
+  if (line.size() > kLineLimit) line.resize(kLineLimit);
+  const bool written = opened.file->Write(line);
+  opened.file.reset();
+  if (!written) {
+    platform.prompt.Alert(kCannotWrite);
+    return false;
+  }
+  record.stamp = stamp;
+  return true;
+}
+
+bool ReadStatus(Platform& platform, StatusRecord& record) {
+  OpenResult opened = OpenShared(platform, StatusFilePath(record), FileAccess::Read,
+                                 FileShare::Read, FileDisposition::OpenExisting, kStatusRetryMs);
+  std::string bytes;
+  const bool read = opened.file && opened.file->Read(bytes, kStatusReadMax);
+  opened.file.reset();
+  if (!read) {
+    record.status.clear();
+    record.stamp.clear();
+    return false;
+  }
+  ParseStatusContent(bytes, record);
+  return true;
+}
+
+bool MemberExists(Platform& platform, const StatusRecord& record) {
+  std::unique_ptr<FileSearch> search = platform.files.Find(StatusFilePath(record));
+  FoundFile found;
+  // A folder that happens to carry the name is no member.
+  return search->Next(found) && !found.isFolder;
+}
+
+}  // namespace quorvel
