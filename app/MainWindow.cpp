@@ -1,0 +1,127 @@
+#include "app/MainWindow.h"
+
+#include "app/VersionPanel.h"
+#include "ui/Controls.h"
+
+namespace quorvel {
+
+const MainWindowTraits kPersonalWindowTraits = {"Quorvelパーソナル", 1011, kIdCancel, 128, 129,
+                                                false, 1};
+const MainWindowTraits kGroupWindowTraits = {"Quorvelグループ", kIdCancel, 1080, 148, 130, true, 2};
+const MainWindowTraits kMultiUserWindowTraits = {"Quorvelマルチユーザー", 1011, kIdCancel, 149, 132,
+                                                 false, 3};
+const MainWindowTraits kMultiGroupWindowTraits = {"Quorvelマルチグループ", kIdCancel, 1080, 144,
+                                                  131, true, 4};
+
+const char kTrayTip[] = "Quorvel";
+
+namespace {
+const char kWindowSection[] = "Window";
+const char kLeftKey[] = "Left";
+const char kTopKey[] = "Top";
+}  // namespace
+
+MainWindow::MainWindow(int templateId, const MainWindowTraits& traits, Services& services)
+    : Dialog(templateId, services.platform.prompt), services_(services), traits_(traits) {}
+
+void MainWindow::OnCommand(int id, int /*notification*/) {
+  if (id == traits_.iconiseControl) {
+    Iconise();
+  } else if (id == traits_.closeControl) {
+    Close();
+  }
+  // Anything else, the hidden OK included, is not ours.
+}
+
+bool MainWindow::OnOK() { return false; }
+
+void MainWindow::OnCancel() {
+  if (traits_.iconiseControl == kIdCancel) {
+    Iconise();
+  } else {
+    Close();
+  }
+}
+
+void MainWindow::Close() { View().End(traits_.closeControl == kIdCancel ? kIdCancel : 0); }
+
+bool MainWindow::RunOpenSteps() {
+  // The new window still carries its template's caption (with a blank), so
+  // it never finds itself here.
+  const bool handedOver = View().PostActivationRequest(traits_.title);
+  if (handedOver) View().End(0);
+  const std::string item = View().LoadString(kVersionStringId);
+  if (!item.empty()) View().AppendSystemMenuItem(kVersionCommand, item);
+  View().SetIcons(traits_.windowIcon);
+  return handedOver;
+}
+
+void MainWindow::PlaceWindow() {
+  const Rect normal = View().NormalRect();
+  const int w = normal.Width();
+  const int h = normal.Height();
+  const Rect desk = View().DesktopRect();
+  Profile& profile = services_.profile;
+  int left = profile.ReadInt(kWindowSection, kLeftKey, (desk.right - w) / 2);
+  int top = profile.ReadInt(kWindowSection, kTopKey, (desk.bottom - h) / 2);
+  if (left < 0) left = 0;
+  if (top < 0) top = 0;
+  // After the clamp to 0, so a window larger than the desktop keeps its
+  // right and bottom edges on the desktop's and goes negative.
+  if (left + w >= desk.right) left = desk.right - w;
+  if (top + h >= desk.bottom) top = desk.bottom - h;
+  View().Place(left, top, w, h);
+}
+
+void MainWindow::SavePosition() {
+  const Rect normal = View().NormalRect();
+  services_.profile.WriteInt(kWindowSection, kTopKey, normal.top);
+  services_.profile.WriteInt(kWindowSection, kLeftKey, normal.left);
+}
+
+void MainWindow::Iconise() {
+  // Without an icon in the tray a hidden window could be reached only by
+  // opening the program again, so it stays shown.
+  if (!View().AddTrayIcon(traits_.trayIcon, kTrayTip)) return;
+  View().ShowWindow(WindowShow::Hide);
+  iconised_ = true;
+}
+
+void MainWindow::OnTrayMessage(int mouseMessage) {
+  if (mouseMessage != kMouseLeftDown) return;
+  View().DeleteTrayIcon();
+  if (traits_.trayRestoreRefreshes) RefreshAfterRestore();
+  View().ShowWindow(WindowShow::Restore);
+  iconised_ = false;
+}
+
+void MainWindow::OnActivationRequest() {
+  if (iconised_) {
+    View().DeleteTrayIcon();
+    View().ShowWindow(WindowShow::Restore);
+    iconised_ = false;
+  } else {
+    View().ShowWindow(WindowShow::Restore);
+    View().SetForeground();
+  }
+}
+
+void MainWindow::OnTaskbarCreated() {
+  // A restarted shell has forgotten our icon.
+  if (!iconised_) return;
+  if (View().AddTrayIcon(traits_.trayIcon, kTrayTip)) return;
+  View().ShowWindow(WindowShow::Restore);
+  iconised_ = false;
+}
+
+bool MainWindow::OnSysCommand(int command) {
+  if ((command & 0xFFF0) != kVersionCommand) return false;
+  VersionPanel panel(services_);
+  panel.SetEdition(traits_.edition);
+  services_.runner.Run(panel);
+  return true;
+}
+
+void MainWindow::OnDestroy() { SavePosition(); }
+
+}  // namespace quorvel

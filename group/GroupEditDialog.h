@@ -1,0 +1,57 @@
+#pragma once
+// Edits a copy of the registered groups; the multi-group window hands the
+// table in and, after OK, takes it back and saves it. Never touches a file.
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "store/GroupListFile.h"
+#include "ui/Dialog.h"
+
+namespace quorvel {
+
+class GroupEditDialog : public FileDropDialog {
+ public:
+  static constexpr int kTemplateId = 140;
+  static constexpr int kListId = 1078;
+  static constexpr int kServerId = 1004;
+  static constexpr int kGroupId = 1005;
+  static constexpr int kAddId = 1079;
+  static constexpr int kModifyId = 1081;
+  static constexpr int kDeleteId = 1080;
+  static constexpr int kGroupLimit = 24;
+  static constexpr int kServerLimit = 128;
+
+  explicit GroupEditDialog(Platform& platform);
+
+  void SetGroups(const RegisteredGroups& groups);
+  const RegisteredGroups& Groups() const { return groups_; }
+  int SelectedEntry() const { return selected_; }
+
+  bool OnInit() override;
+  void OnCommand(int id, int notification) override;
+  // Folders dropped on the list become entries, up to the first refused one.
+  void HandleDroppedFile(const std::vector<std::string>& paths) override;
+
+  // "リストに追加": true when the typed pair was added.
+  bool Add();
+  void Modify();
+  void Delete();
+
+ private:
+  void FillTheList();
+  void SelectionChanged();
+  void EnableEntryButtons(bool enabled);
+
+  Platform& platform_;
+  std::string group_;
+  std::string server_;
+  RegisteredGroups groups_;
+  int selected_ = -1;
+};
+
+// The list's entry line "%-24s | %s", whole however long.
+std::string GroupEntryLine(const std::string& group, const std::string& serverName);
+extern const char kGroupEditHeading[];  // "グループ　　　　　　　　 | サーバ"
+
+}  // namespace quorvel

@@ -1,0 +1,314 @@
+#include "group/MultiGroupWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "group/GroupEditDialog.h"
+#include "tests/group/GroupDesk.h"
+#include "ui/Controls.h"
+
+namespace quorvel {
+namespace {
+
+using test::FakeView;
+
+constexpr int kMembers = MultiGroupWindow::kMemberListId;
+constexpr int kGroups = MultiGroupWindow::kGroupListId;
+
+// Records what would go to the memo dialog and the proxy-input window; the
+// proxy input can act as the user there.
+class RecordingMultiGroupWindow : public MultiGroupWindow {
+ public:
+  using MultiGroupWindow::MultiGroupWindow;
+  std::vector<MemberAddress> memos;
+  std::vector<MemberAddress> proxies;
+  std::function<void(const MemberAddress&)> duringProxyInput;
+
+ protected:
+  void ComposeMemo(const MemberAddress& m) override { memos.push_back(m); }
+  void RunProxyInput(const MemberAddress& m) override {
+    proxies.push_back(m);
+    if (duringProxyInput) duringProxyInput(m);
+  }
+};
+
+struct MultiGroupWindowTest : ::testing::Test {
+  test::GroupDesk desk;
+  FakeView view;
+  std::string listFile = desk.share / "QVL.gl";
+  RecordingMultiGroupWindow window{desk.services, listFile};
+
+  void WriteList(const std::string& bytes) { test::WriteFileBytes(listFile, bytes); }
+  // One entry line of the group list file for a group on the test share.
+  std::string OnShare(const std::string& group) {
+    return Encode(desk.share.Path()) + " " + Encode(group) + "\n";
+  }
+  void Open() {
+    window.Attach(&view);
+    window.OnInit();
+  }
+  void Choose(int index) {
+    view.ListSelect(kGroups, index);
+    window.OnCommand(kGroups, kNotifySelChange);
+  }
+  void Press(int id) { window.OnCommand(id, kNotifyClicked); }
+  std::vector<std::string>& MemberLines() { return view.Lines(kMembers); }
+};
+
+TEST_F(MultiGroupWindowTest, OpensWithTheGroupsAndNothingChosen) {
+  WriteList("=5C=5CSV1=5Cboard =89c=8B=C6\n=5C=5CSV2=5Cx Sales\n=5C=5CSV1=5Cboard =91=8D=96=B1\n");
+  view.normal = {0, 0, 400, 300};
+  Open();
+  EXPECT_EQ(view.title, "Quorvelマルチグループ");
+  EXPECT_EQ(view.Lines(kGroups), (std::vector<std::string>{"営業", "Sales", "総務"}));
+  EXPECT_EQ(view.lists[kGroups].extent, 5 * 6);
+  EXPECT_EQ(view.ListSelection(kGroups), -1);
+  EXPECT_TRUE(MemberLines().empty());
+  EXPECT_EQ(view.texts[MultiGroupWindow::kShownGroupId], "");
+  EXPECT_EQ(view.icon, 144);
+  EXPECT_EQ(view.placeCalls, 1);
+  EXPECT_TRUE(desk.prompt.shown.empty());
+}
+
+TEST_F(MultiGroupWindowTest, MissingGroupListFileStillOpens) {
+  Open();
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"グループ情報ファイルがありません"});
+  EXPECT_TRUE(view.Lines(kGroups).empty());
+  EXPECT_EQ(view.lists[kGroups].extent, 0);
+  EXPECT_FALSE(view.ended);
+}
+
+TEST_F(MultiGroupWindowTest, RefreshBeforeAGroupIsChosenOnlyEmptiesTheList) {
+  WriteList(OnShare("g"));
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  Open();
+  Press(MultiGroupWindow::kRefreshId);
+  EXPECT_TRUE(MemberLines().empty());
+  EXPECT_TRUE(desk.prompt.shown.empty());
+  // Memo and proxy input without a member do nothing either.
+  Press(MultiGroupWindow::kMemoId);
+  Press(MultiGroupWindow::kProxyInputId);
+  EXPECT_TRUE(window.memos.empty());
+  EXPECT_TRUE(window.proxies.empty());
+}
+
+TEST_F(MultiGroupWindowTest, ChoosingAGroupShowsItsMembers) {
+  WriteList(OnShare("営業"));
+  desk.PutMember("営業", "A01", "Taro A01 Out=203pm 1999061509301500\n");
+  Open();
+  Choose(0);
+  EXPECT_EQ(view.texts[MultiGroupWindow::kShownGroupId], "営業");
+  EXPECT_EQ(window.ShownServerName(), desk.share.Path());
+  ASSERT_EQ(MemberLines().size(), 1u);
+  EXPECT_EQ(MemberLines()[0], "Taro" + std::string(12, ' ') + " A01" + std::string(13, ' ') +
+                                  " Out 3pm (09:30)");
+  // Refresh picks up what changed on the share.
+  desk.PutMember("営業", "B01", "Jiro B01 In 1999061510000000\n");
+  Press(MultiGroupWindow::kRefreshId);
+  EXPECT_EQ(MemberLines().size(), 2u);
+  // No selection: nothing changes.
+  view.ListSelect(kGroups, -1);
+  window.OnCommand(kGroups, kNotifySelChange);
+  EXPECT_EQ(window.ShownGroup(), "営業");
+}
+
+TEST_F(MultiGroupWindowTest, SameGroupOnTwoServersLooksAlikeButShowsItsOwnMembers) {
+  test::TempDir second;
+  test::MakeFolder(second / Encode("g"));
+  test::WriteFileBytes(second / Encode("g") + "\\" + "S2.sta", "Other S2 Away 1999061509301500\n");
+  desk.PutMember("g", "S1", "First S1 In 1999061509301500\n");
+  WriteList(OnShare("g") + Encode(second.Path()) + " g\n");
+  Open();
+  EXPECT_EQ(view.Lines(kGroups), (std::vector<std::string>{"g", "g"}));
+  Choose(1);
+  ASSERT_EQ(MemberLines().size(), 1u);
+  EXPECT_EQ(MemberLines()[0].substr(0, 5), "Other");
+  Choose(0);
+  ASSERT_EQ(MemberLines().size(), 1u);
+  EXPECT_EQ(MemberLines()[0].substr(0, 5), "First");
+}
+
+TEST_F(MultiGroupWindowTest, MemoGoesToTheSelectedMemberWithoutRefresh) {
+  WriteList(OnShare("g"));
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  desk.PutMember("g", "B02", "Hanako B02 In 1999061509301500\n");
+  Open();
+  Choose(0);
+  view.ListSelect(kMembers, 1);
+  window.OnCommand(kMembers, kNotifyDoubleClick);
+  Press(MultiGroupWindow::kMemoId);
+  ASSERT_EQ(window.memos.size(), 2u);
+  for (const MemberAddress& m : window.memos) {
+    EXPECT_EQ(m.serverName, desk.share.Path());
+    EXPECT_EQ(m.group, "g");
+    EXPECT_EQ(m.code, "B02");
+    EXPECT_EQ(m.name, "Hanako");
+  }
+  EXPECT_EQ(view.ListSelection(kMembers), 1);  // not refreshed
+  // A plain selection change in the member list opens nothing.
+  window.OnCommand(kMembers, kNotifySelChange);
+  EXPECT_EQ(window.memos.size(), 2u);
+}
+
+TEST_F(MultiGroupWindowTest, ProxyInputShowsTheNewStatusAtOnce) {
+  WriteList(OnShare("g"));
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  Open();
+  Choose(0);
+  view.ListSelect(kMembers, 0);
+  window.duringProxyInput = [&](const MemberAddress& m) {
+    desk.PutMember(m.group, m.code, "Taro A01 Out 1999061511450000\n");
+  };
+  Press(MultiGroupWindow::kProxyInputId);
+  ASSERT_EQ(window.proxies.size(), 1u);
+  EXPECT_EQ(window.proxies[0].code, "A01");
+  EXPECT_EQ(window.proxies[0].name, "Taro");
+  EXPECT_EQ(window.proxies[0].group, "g");
+  EXPECT_EQ(window.proxies[0].serverName, desk.share.Path());
+  ASSERT_EQ(MemberLines().size(), 1u);
+  EXPECT_EQ(MemberLines()[0].substr(MemberLines()[0].size() - 11), "Out (11:45)");
+}
+
+TEST_F(MultiGroupWindowTest, GroupManagementOkSavesAndRefills) {
+  WriteList("=5C=5CSV1=5Cboard =89c=8B=C6\n");
+  Open();
+  desk.runner.On(GroupEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
+    auto& edit = dynamic_cast<GroupEditDialog&>(d);
+    EXPECT_EQ(edit.Groups().count, 1);
+    v.texts[GroupEditDialog::kServerId] = "\\\\SV1\\board";
+    v.texts[GroupEditDialog::kGroupId] = "総務";
+    edit.OnCommand(GroupEditDialog::kAddId, kNotifyClicked);
+    edit.OnCommand(kIdOk, kNotifyClicked);
+  });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(desk.runner.runs, std::vector<int>{140});
+  EXPECT_EQ(test::ReadFileBytes(listFile),
+            "=5C=5CSV1=5Cboard =89c=8B=C6\n=5C=5CSV1=5Cboard =91=8D=96=B1\n");
+  EXPECT_EQ(view.Lines(kGroups), (std::vector<std::string>{"営業", "総務"}));
+  EXPECT_TRUE(desk.prompt.shown.empty());
+}
+
+TEST_F(MultiGroupWindowTest, GroupManagementStartsFromTheFile) {
+  WriteList("s a\n");
+  Open();
+  WriteList("s a\ns b\n");  // changed meanwhile by hand
+  int seen = -1;
+  desk.runner.On(GroupEditDialog::kTemplateId, [&](Dialog& d, FakeView&) {
+    seen = dynamic_cast<GroupEditDialog&>(d).Groups().count;
+  });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(seen, 2);
+}
+
+TEST_F(MultiGroupWindowTest, GroupManagementCancelKeepsListAndFile) {
+  const std::string before = "=5C=5CSV1=5Cboard =89c=8B=C6\n";
+  WriteList(before);
+  Open();
+  desk.runner.On(GroupEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
+    auto& edit = dynamic_cast<GroupEditDialog&>(d);
+    v.texts[GroupEditDialog::kServerId] = "x";
+    v.texts[GroupEditDialog::kGroupId] = "y";
+    edit.OnCommand(GroupEditDialog::kAddId, kNotifyClicked);
+    v.texts[GroupEditDialog::kGroupId] = "z";
+    edit.OnCommand(GroupEditDialog::kAddId, kNotifyClicked);
+    edit.OnCommand(kIdCancel, kNotifyClicked);
+  });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(test::ReadFileBytes(listFile), before);
+  EXPECT_EQ(view.Lines(kGroups), std::vector<std::string>{"営業"});
+}
+
+TEST_F(MultiGroupWindowTest, DeletingEveryGroupIsRefusedAndTheOldEntriesComeBack) {
+  const std::string before = "s a\ns b\n";
+  WriteList(before);
+  Open();
+  desk.runner.On(GroupEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
+    auto& edit = dynamic_cast<GroupEditDialog&>(d);
+    for (int i = 0; i < 2; ++i) {
+      v.ListSelect(GroupEditDialog::kListId, 2);
+      edit.OnCommand(GroupEditDialog::kListId, kNotifySelChange);
+      edit.OnCommand(GroupEditDialog::kDeleteId, kNotifyClicked);
+    }
+    EXPECT_EQ(edit.Groups().count, 0);
+    edit.OnCommand(kIdOk, kNotifyClicked);
+  });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"グループが登録されていません"});
+  EXPECT_EQ(test::ReadFileBytes(listFile), before);
+  EXPECT_EQ(view.Lines(kGroups), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(MultiGroupWindowTest, RemovingTheShownGroupKeepsItShown) {
+  WriteList(OnShare("g") + "s other\n");
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  Open();
+  Choose(0);
+  desk.runner.On(GroupEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
+    auto& edit = dynamic_cast<GroupEditDialog&>(d);
+    v.ListSelect(GroupEditDialog::kListId, 2);
+    edit.OnCommand(GroupEditDialog::kListId, kNotifySelChange);
+    edit.OnCommand(GroupEditDialog::kDeleteId, kNotifyClicked);
+    edit.OnCommand(kIdOk, kNotifyClicked);
+  });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(view.Lines(kGroups), std::vector<std::string>{"other"});
+  EXPECT_EQ(view.ListSelection(kGroups), -1);
+  EXPECT_EQ(MemberLines().size(), 1u);
+  EXPECT_EQ(window.ShownGroup(), "g");
+  desk.PutMember("g", "B01", "Jiro B01 In 1999061509301500\n");
+  Press(MultiGroupWindow::kRefreshId);
+  EXPECT_EQ(MemberLines().size(), 2u);
+}
+
+TEST_F(MultiGroupWindowTest, EscIconisesAndTheTrayRestoreRefreshes) {
+  WriteList(OnShare("g"));
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  Open();
+  Choose(0);
+  window.OnCommand(kIdCancel, kNotifyClicked);
+  EXPECT_TRUE(window.Iconised());
+  EXPECT_EQ(view.trayIcon, 131);
+  EXPECT_FALSE(view.ended);
+  desk.PutMember("g", "B01", "Jiro B01 In 1999061509301500\n");
+  window.OnTrayMessage(kMouseLeftDown);
+  EXPECT_FALSE(window.Iconised());
+  EXPECT_EQ(MemberLines().size(), 2u);
+}
+
+TEST_F(MultiGroupWindowTest, ActivationRequestFromTheTrayDoesNotRefresh) {
+  WriteList(OnShare("g"));
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  Open();
+  Choose(0);
+  window.OnCancel();
+  desk.PutMember("g", "B01", "Jiro B01 In 1999061509301500\n");
+  window.OnActivationRequest();
+  EXPECT_FALSE(window.Iconised());
+  EXPECT_EQ(view.trayDeletes, 1);
+  EXPECT_EQ(MemberLines().size(), 1u);
+}
+
+TEST_F(MultiGroupWindowTest, CloseEndsWithZero) {
+  WriteList(OnShare("g"));
+  Open();
+  Press(1080);
+  EXPECT_TRUE(view.ended);
+  EXPECT_EQ(view.result, 0);
+}
+
+TEST_F(MultiGroupWindowTest, SecondCopyHandsOverAndStillSavesItsPosition) {
+  WriteList(OnShare("g"));
+  view.otherWindows = {"Quorvelマルチグループ"};
+  view.normal = {10, 20, 410, 320};
+  Open();
+  EXPECT_EQ(view.activationsPosted, std::vector<std::string>{"Quorvelマルチグループ"});
+  EXPECT_TRUE(view.ended);
+  EXPECT_EQ(view.result, 0);
+  window.OnDestroy();
+  EXPECT_EQ(desk.profile.ReadInt("Window", "Left", -1), view.normal.left);
+  EXPECT_EQ(desk.profile.ReadInt("Window", "Top", -1), view.normal.top);
+}
+
+}  // namespace
+}  // namespace quorvel
