@@ -1,0 +1,302 @@
+#include "store/GroupMembership.h"
+
+#include <algorithm>
+#include <set>
+
+#include "store/StatusFile.h"
+#include "store/TextCodec.h"
+#include "tests/store/StoreFixture.h"
+
+namespace quorvel::test {
+namespace {
+
+const char kTooMany[] = "グループのメンバー数が上限を越えています";
+const char kAsk[] = "伝言が残っています。削除してよいですか？";
+
+// Counts every call that reaches the file system, to pin what a load costs.
+class CountingFileSystem : public FileSystem {
+ public:
+  explicit CountingFileSystem(FileSystem& inner) : inner_(inner) {}
+  struct Counts {
+    int open = 0, read = 0, write = 0, other = 0, close = 0, find = 0, next = 0, misc = 0;
+  };
+
+  OpenResult Open(const std::string& path, FileAccess access, FileShare share,
+                  FileDisposition disposition) override {
+    ++counts.open;
+    OpenResult r = inner_.Open(path, access, share, disposition);
+    if (r.file) r.file = std::make_unique<CountingFile>(std::move(r.file), counts);
+    return r;
+  }
+  bool Delete(const std::string& path) override {
+    ++counts.misc;
+    return inner_.Delete(path);
+  }
+  std::unique_ptr<FileSearch> Find(const std::string& pattern) override {
+    ++counts.find;
+    return inner_.Find(pattern);
+  }
+  bool CreateFolder(const std::string& path) override {
+    ++counts.misc;
+    return inner_.CreateFolder(path);
+  }
+
+  Counts counts;
+
+ private:
+  class CountingFile : public File {
+   public:
+    CountingFile(std::unique_ptr<File> inner, Counts& counts)
+        : inner_(std::move(inner)), counts_(counts) {}
+    ~CountingFile() override { ++counts_.close; }
+    bool Read(std::string& out, std::size_t max) override {
+      ++counts_.read;
+      return inner_->Read(out, max);
+    }
+    bool Write(const std::string& bytes) override {
+      ++counts_.write;
+      return inner_->Write(bytes);
+    }
+    bool Size(std::uint64_t& size) override {
+      ++counts_.other;
+      return inner_->Size(size);
+    }
+    bool Seek(std::uint64_t offset) override {
+      ++counts_.other;
+      return inner_->Seek(offset);
+    }
+    bool SeekToEnd() override {
+      ++counts_.other;
+      return inner_->SeekToEnd();
+    }
+    bool Truncate() override {
+      ++counts_.other;
+      return inner_->Truncate();
+    }
+
+   private:
+    std::unique_ptr<File> inner_;
+    Counts& counts_;
+  };
+  FileSystem& inner_;
+};
+
+class GroupMembershipTest : public StoreTest {
+ protected:
+  MemberList List() {
+    MemberList list;
+    list.serverName = share.Path();
+    list.group = "営業";
+    return list;
+  }
+  std::string Folder() { return GroupFolderPath(share.Path(), "営業"); }
+  void AddStatusFile(const std::string& fileName, const std::string& content = "") {
+    if (!PathExists(Folder())) MakeFolder(Folder());
+    WriteFileBytes(Folder() + "\\" + fileName, content);
+  }
+  std::vector<std::string> Codes(const MemberList& list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list.memberCount; ++i) out.push_back(list.members[i].code);
+    return out;
+  }
+};
+
+TEST_F(GroupMembershipTest, CreateGroupFolderTellsWhatHappened) {
+  struct Case {
+    std::string server, group;
+    bool result;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"", "g", false, "サーバ名が設定されていません"},
+      {share.Path(), "", false, "グループ名が設定されていません"},
+      {share.Path(), "営業 1", true, "新規グループ\"営業 1\"を作成しました"},
+      {share.Path(), "営業 1", true, "新規グループが作成できません"},  // exists already
+      {share / "nowhere", "g", true, "新規グループが作成できません"},   // parents are not made
+  };
+  for (const Case& c : cases) {
+    prompt.Clear();
+    EXPECT_EQ(CreateGroupFolder(platform, c.server, c.group), c.result) << c.message;
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{c.message});
+  }
+  EXPECT_TRUE(PathExists(share / "=89c=8B=C6=201"));
+}
+
+TEST_F(GroupMembershipTest, MembersAreTheStatusFilesSortedByCode) {
+  for (const char* name : {"=41.sta", "10.sta", "9.sta", "=41=42.sta", "a=2D1.sta", "=82=A0.sta"})
+    AddStatusFile(name);
+  AddStatusFile("memo.mem");
+  MakeFolder(Folder() + "\\folder.sta");
+  MemberList list = List();
+  list.members[0].name = "kept";
+  EXPECT_TRUE(EnumerateMembers(platform, list));
+  EXPECT_EQ(Codes(list), (std::vector<std::string>{"10", "9", "A", "AB", "a-1", "\x82\xA0"}));
+  for (int i = 0; i < list.memberCount; ++i) {
+    EXPECT_EQ(list.members[i].serverName, share.Path());
+    EXPECT_EQ(list.members[i].group, "営業");
+  }
+  EXPECT_EQ(list.members[0].name, "kept") << "enumeration touches only identity";
+  EXPECT_TRUE(prompt.shown.empty());
+}
+
+TEST_F(GroupMembershipTest, ListingStopsAtNinetyNineWithOneMessage) {
+  struct Case {
+    int files;
+    int listed;
+    bool message;
+  };
+  const Case cases[] = {{98, 98, false}, {99, 99, true}, {100, 99, true}, {130, 99, true}};
+  for (const Case& c : cases) {
+    TempDir other;
+    MemberList list;
+    list.serverName = other.Path();
+    list.group = "g";
+    MakeFolder(GroupFolderPath(other.Path(), "g"));
+    std::set<std::string> all;
+    for (int i = 0; i < c.files; ++i) {
+      const std::string code = "c" + std::to_string(1000 + i);
+      all.insert(code);
+      WriteFileBytes(GroupFolderPath(other.Path(), "g") + "\\" + code + ".sta", "");
+    }
+    prompt.Clear();
+    EXPECT_TRUE(EnumerateMembers(platform, list));
+    EXPECT_EQ(list.memberCount, c.listed) << c.files;
+    EXPECT_EQ(prompt.Texts(), c.message ? std::vector<std::string>{kTooMany}
+                                        : std::vector<std::string>{});
+    const std::vector<std::string> codes = Codes(list);
+    EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
+    EXPECT_EQ(std::set<std::string>(codes.begin(), codes.end()).size(), codes.size());
+    for (const std::string& code : codes) EXPECT_EQ(all.count(code), 1u);
+  }
+}
+
+TEST_F(GroupMembershipTest, MissingOrEmptyFolderListsNobody) {
+  MemberList list = List();
+  list.memberCount = 7;
+  EXPECT_TRUE(LoadMembers(platform, list));
+  EXPECT_EQ(list.memberCount, 0);
+  MakeFolder(Folder());
+  list.memberCount = 7;
+  EXPECT_TRUE(LoadMembers(platform, list));
+  EXPECT_EQ(list.memberCount, 0);
+  list.serverName = std::string(600, 'x');
+  EXPECT_TRUE(LoadMembers(platform, list));
+  EXPECT_EQ(list.memberCount, 0);
+  EXPECT_TRUE(prompt.shown.empty());
+}
+
+TEST_F(GroupMembershipTest, LoadReadsEveryMemberAndShowsNoStaleName) {
+  AddStatusFile("a.sta", "Hanako a In 1999061509301500\n");
+  AddStatusFile("b.sta", "Taro b Out 1999061509301500\n");
+  MemberList list = List();
+  ASSERT_TRUE(LoadMembers(platform, list));
+  ASSERT_EQ(list.memberCount, 2);
+  EXPECT_EQ(list.members[0].name, "Hanako");
+  EXPECT_EQ(list.members[1].status, "Out");
+
+  // Now the first slot's member has an empty file and the second is held.
+  AddStatusFile("a.sta", "");
+  std::unique_ptr<File> held = Hold(Folder() + "\\b.sta");
+  ASSERT_TRUE(LoadMembers(platform, list));
+  ASSERT_EQ(list.memberCount, 2);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(list.members[i].name, "") << i;
+    EXPECT_EQ(list.members[i].status, "") << i;
+    EXPECT_EQ(list.members[i].stamp, "") << i;
+  }
+  EXPECT_EQ(list.members[1].code, "b");
+  EXPECT_EQ(clock.waits, (std::vector<int>{100, 100, 100}));
+}
+
+TEST_F(GroupMembershipTest, LoadCostsOneSearchAndOneOpenReadCloseEach) {
+  for (int i = 0; i < 30; ++i)
+    AddStatusFile("m" + std::to_string(i) + ".sta", "N m In 1999061509301500\n");
+  AddStatusFile("big.sta", std::string(10u << 20, 'x'));
+  FileSystem& real = platform.files;
+  CountingFileSystem counting(real);
+  Platform counted{counting, clock, prompt};
+  MemberList list = List();
+  ASSERT_TRUE(LoadMembers(counted, list));
+  ASSERT_EQ(list.memberCount, 31);
+  EXPECT_EQ(counting.counts.find, 1);
+  EXPECT_EQ(counting.counts.open, 31);
+  EXPECT_EQ(counting.counts.read, 31);
+  EXPECT_EQ(counting.counts.close, 31);
+  EXPECT_EQ(counting.counts.write + counting.counts.other + counting.counts.misc, 0);
+}
+
+TEST_F(GroupMembershipTest, RemoveMemberRefusesMissingFields) {
+  struct Case {
+    std::string server, group, code, message;
+  };
+  const Case cases[] = {
+      {"", "", "", "サーバ名が設定されていません"},
+      {"s", "", "", "グループが設定されていません"},
+      {"s", "g", "", "コードが設定されていません"},
+  };
+  for (const Case& c : cases) {
+    prompt.Clear();
+    StatusRecord r;
+    r.serverName = c.server;
+    r.group = c.group;
+    r.code = c.code;
+    EXPECT_FALSE(RemoveMember(platform, r, true));
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{c.message});
+  }
+}
+
+TEST_F(GroupMembershipTest, RemoveMemberAsksAboutWaitingMemos) {
+  struct Case {
+    std::string memo;  // "-" for no memo file
+    bool ask;
+    bool answer;
+    bool asked;
+    bool memoStays;
+  };
+  const Case cases[] = {
+      {"a\nb\n", true, true, true, false},  {"a\nb\n", true, false, true, true},
+      {"a\nb\n", false, false, false, false}, {"", true, true, false, true},
+      {"\n", true, true, false, true},      {"-", true, true, false, false},
+  };
+  for (const Case& c : cases) {
+    StatusRecord r = Member("x");
+    WriteFileBytes(StatusFilePath(r), "X x In 1\n");
+    if (c.memo != "-") WriteFileBytes(MemoFilePath(r), c.memo);
+    prompt.Clear();
+    prompt.answers = {c.answer};
+    EXPECT_TRUE(RemoveMember(platform, r, c.ask));
+    EXPECT_EQ(prompt.shown.size(), c.asked ? 1u : 0u) << c.memo;
+    if (c.asked) {
+      EXPECT_EQ(prompt.shown[0].text, kAsk);
+    }
+    EXPECT_EQ(PathExists(MemoFilePath(r)), c.memoStays) << c.memo;
+    EXPECT_FALSE(PathExists(StatusFilePath(r)));
+    EXPECT_FALSE(MemberExists(platform, r));
+    MemberList list = List();
+    EnumerateMembers(platform, list);
+    EXPECT_EQ(list.memberCount, 0);
+    if (PathExists(MemoFilePath(r))) std::remove(NativePath(MemoFilePath(r)).c_str());
+  }
+}
+
+TEST_F(GroupMembershipTest, RemoveMemberReportsWhatCouldNotGo) {
+  StatusRecord r = Member("y");
+  prompt.answers = {true};
+  EXPECT_TRUE(RemoveMember(platform, r, true));  // nothing there
+  EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"状況ファイルが削除できません"});
+
+  prompt.Clear();
+  WriteFileBytes(StatusFilePath(r), "Y y In 1\n");
+  WriteFileBytes(MemoFilePath(r), "memo\n");
+  {
+    std::unique_ptr<File> held = Hold(MemoFilePath(r));
+    EXPECT_TRUE(RemoveMember(platform, r, false));
+  }
+  EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"伝言ファイルが削除できません"});
+  EXPECT_EQ(ReadFileBytes(MemoFilePath(r)), "memo\n");
+  EXPECT_FALSE(PathExists(StatusFilePath(r)));
+  EXPECT_TRUE(clock.waits.empty()) << "deletion does not retry";
+}
+
+}  // namespace
+}  // namespace quorvel::test
