@@ -3,6 +3,12 @@
 // implements it over an HWND; tests use a fake that records everything.
 #include <string>
 
+// windows.h, where included first, would rename LoadString below to
+// LoadStringA in some files and not in others.
+#ifdef LoadString
+#undef LoadString
+#endif
+
 namespace quorvel {
 
 struct Rect {

@@ -1,0 +1,65 @@
+#include "app/VersionPanel.h"
+
+#include "res/resource.h"
+
+namespace quorvel {
+
+std::string EditionLabelOf(int index) {
+  switch (index) {
+    case 1: return "パーソナル";
+    case 2: return "グループ";
+    case 3: return "マルチユーザー";
+    case 4: return "マルチグループ";
+    default: return "Universal";
+  }
+}
+
+VersionPanel::VersionPanel(Prompt& prompt) : Dialog(kTemplateId, prompt) {
+  Exchange(kLabelControl, label_, kLabelLimit);
+}
+
+bool VersionPanel::OnInit() {
+  Dialog::OnInit();
+  // Every run starts its animation from the beginning.
+  phase_ = 0;
+  label_ = EditionLabelOf(edition_);
+  ShowValues();
+  View().StartTimer(kTimerId, kTimerPeriod);
+  return true;
+}
+
+void VersionPanel::OnTimer(int /*id*/) {
+  phase_ = (phase_ + 1) % 4;
+  View().Invalidate();
+}
+
+void VersionPanel::OnPaint() {
+  // Client pixels; each tick moves the icons by 2 (the falling one by 1).
+  const int p = phase_;
+  DialogView& v = View();
+  switch (edition_) {
+    case 1:
+      v.DrawIcon(IDI_PERSONAL, 20 + 2 * p, 30);
+      break;
+    case 2:
+      v.DrawIcon(IDI_MEMBER, 40 - 2 * p, 30);
+      v.DrawIcon(IDI_MEMBER, 240 - 2 * p, 30);
+      break;
+    case 3:
+      v.DrawIcon(IDI_PERSONAL, 20 + 2 * p, 30);
+      v.DrawIcon(IDI_PERSONAL, 220 - 2 * p, 30);
+      break;
+    case 4:
+      v.DrawIcon(IDI_MULTIGROUP, 40 - 2 * p, 30);
+      v.DrawIcon(IDI_PERSONAL, 220 - 2 * p, 30);
+      v.DrawIcon(IDI_MEMBER, 20, 60 + p);
+      break;
+    default:
+      v.DrawIcon(IDI_UNIVERSAL, 220, 30);
+      break;
+  }
+}
+
+void VersionPanel::OnDestroy() { View().StopTimer(kTimerId); }
+
+}  // namespace quorvel

@@ -1,0 +1,210 @@
+#include "ui/win32/Win32DialogView.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "ui/Controls.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr UINT kTrayIconId = 1001;
+
+// The shell's first form of the record: the only one every shell knows.
+#if !defined(_WIN64)
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "first-form NOTIFYICONDATAA is 88 bytes");
+#endif
+
+// Copies at most capacity - 1 bytes, never splitting a double-byte character.
+void CopyBounded(char* out, std::size_t capacity, const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t step =
+        (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    if (i + step > capacity - 1) break;
+    i += step;
+  }
+  text.copy(out, i);
+  out[i] = '\0';
+}
+
+}  // namespace
+
+std::string WindowTextOf(HWND window) {
+  if (window == nullptr) return std::string();
+  // The length is an upper bound for double-byte texts; the copy tells the
+  // real one.
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+  const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+std::string Win32DialogView::GetText(int id) { return WindowTextOf(GetDlgItem(window_, id)); }
+
+void Win32DialogView::SetText(int id, const std::string& text) {
+  SetDlgItemTextA(window_, id, text.c_str());
+}
+
+void Win32DialogView::SetLimit(int id, int bytes) {
+  SendDlgItemMessageA(window_, id, IsComboBox(id) ? CB_LIMITTEXT : EM_LIMITTEXT,
+                      static_cast<WPARAM>(bytes), 0);
+}
+
+void Win32DialogView::Enable(int id, bool enabled) {
+  if (HWND control = GetDlgItem(window_, id)) EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+void Win32DialogView::Show(int id, bool shown) {
+  if (HWND control = GetDlgItem(window_, id)) ::ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+}
+
+void Win32DialogView::Focus(int id) {
+  // Through the dialog manager, so the default button follows the focus.
+  if (HWND control = GetDlgItem(window_, id))
+    SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+bool Win32DialogView::IsComboBox(int id) {
+  char name[32] = {};
+  HWND control = GetDlgItem(window_, id);
+  if (control == nullptr || GetClassNameA(control, name, sizeof name) == 0) return false;
+  return lstrcmpiA(name, "ComboBox") == 0;
+}
+
+void Win32DialogView::ListReset(int id) {
+  SendDlgItemMessageA(window_, id, IsComboBox(id) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+}
+
+void Win32DialogView::ListAdd(int id, const std::string& line) {
+  SendDlgItemMessageA(window_, id, IsComboBox(id) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                      reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+int Win32DialogView::ListSelection(int id) {
+  const LRESULT r =
+      SendDlgItemMessageA(window_, id, IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+  return r < 0 ? -1 : static_cast<int>(r);
+}
+
+void Win32DialogView::ListSelect(int id, int index) {
+  // -1 clears the selection for both kinds of control.
+  SendDlgItemMessageA(window_, id, IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL,
+                      static_cast<WPARAM>(index), 0);
+}
+
+void Win32DialogView::ListSetHorizontalExtent(int id, int pixels) {
+  SendDlgItemMessageA(window_, id,
+                      IsComboBox(id) ? CB_SETHORIZONTALEXTENT : LB_SETHORIZONTALEXTENT,
+                      static_cast<WPARAM>(pixels < 0 ? 0 : pixels), 0);
+}
+
+std::string Win32DialogView::Title() { return WindowTextOf(window_); }
+
+void Win32DialogView::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
+
+void Win32DialogView::End(int result) { EndDialog(window_, result); }
+
+void Win32DialogView::ShowWindow(WindowShow how) {
+  ::ShowWindow(window_, how == WindowShow::Hide ? SW_HIDE : SW_RESTORE);
+}
+
+void Win32DialogView::SetForeground() { SetForegroundWindow(window_); }
+
+Rect Win32DialogView::NormalRect() {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_, &placement)) return Rect();
+  const RECT& r = placement.rcNormalPosition;
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+Rect Win32DialogView::DesktopRect() {
+  RECT r = {};
+  GetWindowRect(GetDesktopWindow(), &r);
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void Win32DialogView::Place(int left, int top, int width, int height) {
+  SetWindowPos(window_, HWND_TOP, left, top, width, height, SWP_SHOWWINDOW);
+}
+
+HICON Win32DialogView::SmallIcon(int iconId) {
+  // The 16x16 image of the resource rather than the 32x32 one shrunk.
+  HANDLE icon = LoadImageA(module_, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
+                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                           LR_SHARED);
+  return icon ? static_cast<HICON>(icon) : LoadIconA(module_, MAKEINTRESOURCEA(iconId));
+}
+
+void Win32DialogView::SetIcons(int iconId) {
+  SendMessageA(window_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadIconA(module_, MAKEINTRESOURCEA(iconId))));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon(iconId)));
+}
+
+std::string Win32DialogView::LoadString(int stringId) {
+  for (std::size_t size = 256; size <= 65536; size *= 4) {
+    std::vector<char> buffer(size);
+    const int n = LoadStringA(module_, static_cast<UINT>(stringId), buffer.data(),
+                              static_cast<int>(size));
+    if (n <= 0) return std::string();
+    // A full buffer may mean a cut text: try again with more room.
+    if (static_cast<std::size_t>(n) < size - 2) return std::string(buffer.data(), n);
+  }
+  return std::string();
+}
+
+bool Win32DialogView::AppendSystemMenuItem(int command, const std::string& text) {
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (menu == nullptr) return false;
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
+  return true;
+}
+
+bool Win32DialogView::AddTrayIcon(int iconId, const std::string& tip) {
+  NOTIFYICONDATAA data = {};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = kTrayMessage;
+  data.hIcon = SmallIcon(iconId);
+  CopyBounded(data.szTip, 64, tip);  // the first form has room for 64
+  return Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+}
+
+void Win32DialogView::DeleteTrayIcon() {
+  NOTIFYICONDATAA data = {};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  data.uFlags = 0;
+  Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+void Win32DialogView::StartTimer(int id, int milliseconds) {
+  SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void Win32DialogView::StopTimer(int id) { KillTimer(window_, static_cast<UINT_PTR>(id)); }
+
+void Win32DialogView::Invalidate() { InvalidateRect(window_, nullptr, TRUE); }
+
+void Win32DialogView::DrawIcon(int iconId, int x, int y) {
+  if (paintDc_ == nullptr) return;  // only between BeginPaint and EndPaint
+  if (HICON icon = LoadIconA(module_, MAKEINTRESOURCEA(iconId))) ::DrawIcon(paintDc_, x, y, icon);
+}
+
+bool Win32DialogView::PostActivationRequest(const std::string& title) {
+  HWND other = FindWindowA(nullptr, title.c_str());
+  if (other == nullptr) return false;
+  PostMessageA(other, kActivationRequest, 0, 0);
+  return true;
+}
+
+}  // namespace quorvel
