@@ -24,7 +24,8 @@ std::map<std::string, long> Counts(const std::string& report, std::vector<std::s
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
-    const std::string line = text.substr(start, end - start);
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::size_t eq = line.find('=');
     if (eq != std::string::npos) {
       const std::string key = line.substr(0, eq);

@@ -86,7 +86,7 @@ int Run(int argc, char** argv) {
   record.code = argv[4];
   const int id = std::atoi(argv[5]);
   const long amount = std::atol(argv[6]);
-  FILE* report = std::fopen(test::NativePath(argv[7]).c_str(), "w");
+  FILE* report = std::fopen(test::NativePath(argv[7]).c_str(), "wb");
   if (report == nullptr) return 65;
 
   std::unique_ptr<FileSystem> real = test::MakeRealFileSystem();
