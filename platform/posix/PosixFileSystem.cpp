@@ -6,8 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
+
+#include "platform/FileMask.h"
 
 namespace quorvel {
 
@@ -64,26 +65,6 @@ class PosixFile : public File {
   int fd_;
 };
 
-// Windows masks ignore case and know "*" and "?".
-bool MaskMatches(const char* mask, const char* name) {
-  for (;;) {
-    if (*mask == '\0') return *name == '\0';
-    if (*mask == '*') {
-      for (const char* rest = name;; ++rest) {
-        if (MaskMatches(mask + 1, rest)) return true;
-        if (*rest == '\0') return false;
-      }
-    }
-    if (*name == '\0') return false;
-    if (*mask != '?' &&
-        std::tolower(static_cast<unsigned char>(*mask)) !=
-            std::tolower(static_cast<unsigned char>(*name)))
-      return false;
-    ++mask;
-    ++name;
-  }
-}
-
 class PosixSearch : public FileSearch {
  public:
   PosixSearch(std::string folder, std::string mask)
@@ -98,7 +79,7 @@ class PosixSearch : public FileSearch {
     while (const dirent* entry = ::readdir(dir_)) {
       const std::string name = entry->d_name;
       if (name == "." || name == "..") continue;
-      if (!MaskMatches(mask_.c_str(), name.c_str())) continue;
+      if (!FileMaskMatches(mask_, name)) continue;
       struct stat st;
       const std::string full = (folder_.empty() ? std::string() : folder_ + "/") + name;
       if (::stat(full.c_str(), &st) != 0) continue;
@@ -135,9 +116,13 @@ OpenResult PosixFileSystem::Open(const std::string& path, FileAccess access, Fil
   if (disposition != FileDisposition::OpenExisting) flags |= O_CREAT;
   OpenResult result;
   struct stat st;
-  if (::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    result.error = FileError::Other;
-    return result;
+  if (::stat(p.c_str(), &st) == 0) {
+    // A folder is no file; a read-only file cannot be written, even by
+    // root, which Windows never lets past the attribute.
+    if (S_ISDIR(st.st_mode) || (access != FileAccess::Read && (st.st_mode & S_IWUSR) == 0)) {
+      result.error = FileError::Other;
+      return result;
+    }
   }
   const int fd = ::open(p.c_str(), flags | O_CLOEXEC, 0666);
   if (fd < 0) {
@@ -169,10 +154,10 @@ bool PosixFileSystem::Delete(const std::string& path) {
   if ((st.st_mode & S_IWUSR) == 0) return false;
   const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd >= 0) {
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-    if (!held) ::unlink(p.c_str());
+    // Only a file that nobody holds goes, as on Windows.
+    const bool deleted = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(p.c_str()) == 0;
     ::close(fd);
-    return !held;
+    return deleted;
   }
   return ::unlink(p.c_str()) == 0;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/FileMask.h"
+
 namespace quorvel {
 
 namespace {
@@ -29,7 +31,8 @@ class Win32File : public File {
     std::size_t done = 0;
     while (done < bytes.size()) {
       DWORD n = 0;
-      const DWORD chunk = static_cast<DWORD>(bytes.size() - done);
+      const std::size_t left = bytes.size() - done;
+      const DWORD chunk = static_cast<DWORD>(left > 0x10000000 ? 0x10000000 : left);
       if (!WriteFile(h_, bytes.data() + done, chunk, &n, nullptr) || n == 0) return false;
       done += n;
     }
@@ -61,7 +64,9 @@ class Win32File : public File {
 class Win32Search : public FileSearch {
  public:
   explicit Win32Search(const std::string& pattern)
-      : h_(FindFirstFileA(pattern.c_str(), &data_)), first_(h_ != INVALID_HANDLE_VALUE) {}
+      : mask_(pattern.substr(pattern.find_last_of("\\/:") + 1)),
+        h_(FindFirstFileA(pattern.c_str(), &data_)),
+        first_(h_ != INVALID_HANDLE_VALUE) {}
   ~Win32Search() override {
     if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
   }
@@ -73,6 +78,7 @@ class Win32Search : public FileSearch {
       first_ = false;
       const std::string name = data_.cFileName;
       if (name == "." || name == "..") continue;
+      if (!FileMaskMatches(mask_, name)) continue;  // a match by the short name
       out.name = name;
       out.isFolder = (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
       out.size = (static_cast<std::uint64_t>(data_.nFileSizeHigh) << 32) | data_.nFileSizeLow;
@@ -81,6 +87,7 @@ class Win32Search : public FileSearch {
   }
 
  private:
+  std::string mask_;
   WIN32_FIND_DATAA data_{};
   HANDLE h_;
   bool first_;
@@ -98,6 +105,16 @@ OpenResult Win32FileSystem::Open(const std::string& path, FileAccess access, Fil
                          : disposition == FileDisposition::OpenAlways ? OPEN_ALWAYS
                                                                       : CREATE_ALWAYS;
   OpenResult result;
+  // Windows refuses to write a read-only file; Wine running as root does
+  // not, so the attribute is checked here as well.
+  if (access != FileAccess::Read) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      result.error = FileError::Other;
+      return result;
+    }
+  }
   const HANDLE h = CreateFileA(path.c_str(), desired, shareMode, nullptr, creation,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {

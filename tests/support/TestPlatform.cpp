@@ -3,8 +3,10 @@
 #ifdef _WIN32
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Profile.h"
 #else
 #include "platform/posix/PosixClock.h"
+#include "platform/posix/IniProfile.h"
 #include "platform/posix/PosixFileSystem.h"
 #endif
 
@@ -13,10 +15,16 @@ namespace quorvel::test {
 #ifdef _WIN32
 std::unique_ptr<FileSystem> MakeRealFileSystem() { return std::make_unique<Win32FileSystem>(); }
 std::unique_ptr<Clock> MakeRealClock() { return std::make_unique<Win32Clock>(); }
+std::unique_ptr<Profile> MakeRealProfile(const std::string& path) {
+  return std::make_unique<Win32Profile>(path);
+}
 const char* PlatformName() { return "win32"; }
 #else
 std::unique_ptr<FileSystem> MakeRealFileSystem() { return std::make_unique<PosixFileSystem>(); }
 std::unique_ptr<Clock> MakeRealClock() { return std::make_unique<PosixClock>(); }
+std::unique_ptr<Profile> MakeRealProfile(const std::string& path) {
+  return std::make_unique<IniProfile>(path);
+}
 const char* PlatformName() { return "posix"; }
 #endif
 
