@@ -111,6 +111,8 @@ void MultiGroupWindow::ManageGroups() {
   FillGroupList();
 }
 
+// The memo dialog and the personal window are not in the program yet; until
+// they are, memo and proxy input hand over to nothing.
 void MultiGroupWindow::ComposeMemo(const MemberAddress& /*member*/) {}
 
 void MultiGroupWindow::RunProxyInput(const MemberAddress& /*member*/) {}
