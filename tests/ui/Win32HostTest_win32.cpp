@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <stdexcept>
@@ -449,6 +450,36 @@ TEST(Win32Host, AChildIsOwnedByTheDialogThatRunsIt) {
   EXPECT_EQ(current, static_cast<void*>(childWindow));
   EXPECT_EQ(parent.childResult, 2);
   EXPECT_EQ(runner.CurrentWindow(), nullptr);
+}
+
+// For people to look at: with QUORVEL_UI_SHOT=<ms> in the environment, the
+// multi-group window's template with a version panel over it stays up that
+// long (take a screenshot meanwhile).
+TEST(Win32Host, HoldForAScreenshot) {
+  const char* hold = std::getenv("QUORVEL_UI_SHOT");
+  if (hold == nullptr) GTEST_SKIP() << "set QUORVEL_UI_SHOT to a time in ms";
+  const DWORD ms = static_cast<DWORD>(std::strtoul(hold, nullptr, 10));
+  RecordingPrompt prompt;
+  Win32DialogRunner runner(prompt);
+  ProbeDialog main(139, prompt);
+  VersionPanel panel(prompt);
+  panel.SetEdition(4);
+  main.child = &panel;
+  main.runner = &runner;
+  ThreadScript script;
+  script.At(50, [&](HWND w) {
+    main.V().ListAdd(1001, "営業");
+    main.V().ListAdd(1001, "総務");
+    main.V().ListAdd(1000, "山田太郎         A01              外出 15時戻り (09:30)");
+    main.V().SetText(1039, "営業");
+    main.V().SetIcons(144);
+    Press(w, 5555);
+  });
+  script.At(50 + ms, [](HWND w) { Press(w, IDOK); });
+  script.At(100 + ms, [](HWND w) { PostMessageA(w, WM_COMMAND, MAKEWPARAM(2, 0), 0); });
+  script.Start();
+  runner.Run(main);
+  EXPECT_EQ(panel.EditionLabel(), "マルチグループ");
 }
 
 }  // namespace
