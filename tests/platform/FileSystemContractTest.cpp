@@ -289,7 +289,7 @@ TEST_F(FileHeldByAnotherProcess, WriterShutsEveryoneOut) {
   WriteFileBytes(dir / "w.sta", "held");
   const std::string marker = dir / "ready";
   test::ChildProcess holder({test::HelperProgram("quorvel_file_holder"), dir / "w.sta", "w",
-                             "none", "4000", marker});
+                             "none", "1500", marker});
   ASSERT_TRUE(WaitForMarker(marker)) << "the holder did not start";
   EXPECT_EQ(Open("w.sta", FileAccess::Read, FileShare::Read).error, FileError::SharingViolation);
   EXPECT_EQ(Open("w.sta", FileAccess::Write, FileShare::None, FileDisposition::CreateAlways).error,
@@ -304,7 +304,7 @@ TEST_F(FileHeldByAnotherProcess, ReaderShutsOutWritersOnly) {
   WriteFileBytes(dir / "r.sta", "held");
   const std::string marker = dir / "ready";
   test::ChildProcess holder({test::HelperProgram("quorvel_file_holder"), dir / "r.sta", "r",
-                             "read", "4000", marker});
+                             "read", "1500", marker});
   ASSERT_TRUE(WaitForMarker(marker)) << "the holder did not start";
   EXPECT_NE(Open("r.sta", FileAccess::Read, FileShare::Read).file, nullptr);
   EXPECT_EQ(Open("r.sta", FileAccess::Write, FileShare::None).error, FileError::SharingViolation);

@@ -1,0 +1,85 @@
+#include "app/ProfileRules.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+const char kButton[] = "Button";
+const char kPersonal[] = "Personal";
+const char kSystem[] = "System";
+const char kUsers[] = "Users";
+
+std::string Format(const char* format, int n) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, format, n);
+  return buf;
+}
+
+}  // namespace
+
+std::string ButtonLabelKey(int n) { return Format("Button%d", n); }
+
+std::string DefaultButtonLabel(int n) { return Format("項目%d", n); }
+
+std::string ReadButtonLabel(Profile& profile, int n) {
+  return profile.ReadText(kButton, ButtonLabelKey(n), DefaultButtonLabel(n));
+}
+
+Identity ReadIdentity(Profile& profile) {
+  Identity id;
+  id.name = profile.ReadText(kPersonal, "MyName", "");
+  id.code = profile.ReadText(kPersonal, "MyCode", "");
+  id.group = profile.ReadText(kPersonal, "Group", "");
+  id.serverName = profile.ReadText(kSystem, "ServerName", "");
+  return id;
+}
+
+void WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after) {
+  const bool placeChanged = before.serverName != after.serverName ||
+                            before.group != after.group || before.code != after.code;
+  if (!placeChanged && before.name == after.name) return;
+  profile.WriteText(kPersonal, "MyName", after.name);
+  if (!placeChanged) return;
+  profile.WriteText(kPersonal, "MyCode", after.code);
+  profile.WriteText(kPersonal, "Group", after.group);
+  profile.WriteText(kSystem, "ServerName", after.serverName);
+}
+
+Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current) {
+  Identity id;
+  id.serverName = profile.ReadForeignText(path, kSystem, "ServerName", current.serverName, 128);
+  id.group = profile.ReadForeignText(path, kPersonal, "Group", current.group, 24);
+  id.code = profile.ReadForeignText(path, kPersonal, "MyCode", current.code, 16);
+  id.name = profile.ReadForeignText(path, kPersonal, "MyName", current.name, 16);
+  return id;
+}
+
+UserList ReadUserList(Profile& profile) {
+  UserList list;
+  for (int n = 1; n <= UserList::kMaxUsers; ++n) {
+    UserEntry u;
+    u.serverName = profile.ReadText(kUsers, Format("Server%02d", n), "");
+    u.group = profile.ReadText(kUsers, Format("Group%02d", n), "");
+    u.code = profile.ReadText(kUsers, Format("Code%02d", n), "");
+    u.name = profile.ReadText(kUsers, Format("Name%02d", n), "");
+    if (!u.name.empty()) list.users.push_back(std::move(u));
+  }
+  return list;
+}
+
+void WriteUserList(Profile& profile, const UserList& list) {
+  const UserEntry none;
+  for (int n = 1; n <= UserList::kMaxUsers; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n - 1);
+    const UserEntry& u = i < list.users.size() ? list.users[i] : none;
+    profile.WriteText(kUsers, Format("Server%02d", n), u.serverName);
+    profile.WriteText(kUsers, Format("Group%02d", n), u.group);
+    profile.WriteText(kUsers, Format("Code%02d", n), u.code);
+    profile.WriteText(kUsers, Format("Name%02d", n), u.name);
+  }
+}
+
+}  // namespace quorvel

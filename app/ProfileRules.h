@@ -1,0 +1,53 @@
+#pragma once
+// The profile keys that several windows share: status-button labels, the
+// member's own identity and the user list of the multi-user desk. Names,
+// defaults and the order of writes live here and nowhere else.
+#include <string>
+#include <vector>
+
+#include "platform/Profile.h"
+
+namespace quorvel {
+
+constexpr int kStatusButtonCount = 21;
+
+std::string ButtonLabelKey(int n);       // "Button%d"
+std::string DefaultButtonLabel(int n);   // "項目%d"
+// Label of status button n (1..21) from section "Button"; absent gives the
+// default, present but empty gives the empty text.
+std::string ReadButtonLabel(Profile& profile, int n);
+
+struct Identity {
+  std::string name, code, group, serverName;
+};
+
+// "Personal"/"MyName", "MyCode", "Group" and "System"/"ServerName".
+Identity ReadIdentity(Profile& profile);
+// After the shared-folder work succeeded: only "MyName" when only the name
+// changed; otherwise all four keys in the order MyName, MyCode, Group,
+// ServerName. Nothing when nothing changed.
+void WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after);
+
+// The identity in a dropped profile file, read with the capacities of the
+// dialogs' boxes (ServerName 128, Group 24, MyCode 16, MyName 16 bytes);
+// an absent key keeps the value of `current`.
+Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current);
+
+struct UserEntry {
+  std::string serverName, group, code, name;
+};
+
+// The users of the multi-user desk; user i is kept in profile slot i + 1.
+struct UserList {
+  static constexpr int kMaxUsers = 20;
+  std::vector<UserEntry> users;  // at most kMaxUsers
+};
+
+// Slots 01..20 of section "Users"; a slot without a name is skipped, so
+// gaps in the numbering close up.
+UserList ReadUserList(Profile& profile);
+// All 80 keys, slot by slot (Server, Group, Code, Name); slots beyond the
+// list are emptied so that no removed user stays behind.
+void WriteUserList(Profile& profile, const UserList& list);
+
+}  // namespace quorvel
