@@ -1,0 +1,300 @@
+// The multi-group board as a user meets it: the real quorvel.exe started in
+// a working folder with a share, a group list file and a profile.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "store/TextCodec.h"
+#include "tests/e2e/Driver.h"
+#include "tests/support/TempDir.h"
+
+namespace quorvel::e2e {
+namespace {
+
+const std::string kTitle = "Quorvelマルチグループ";
+const std::string kEditTitle = "Quorvel グループ編集";
+std::string gExe;
+
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path)
+      if (c == '/') c = '\\';
+    path = "Z:" + path;
+  }
+  return path;
+}
+
+std::string ProfilePath() {
+  char dir[MAX_PATH + 1] = {};
+  GetWindowsDirectoryA(dir, MAX_PATH);
+  return std::string(dir) + "\\QVL.ini";
+}
+
+std::string StatusLine(const std::string& name, const std::string& code,
+                       const std::string& status, const std::string& stamp) {
+  return Encode(name) + " " + Encode(code) + " " + Encode(status) + " " + Encode(stamp) + "\n";
+}
+
+class MultiGroupBoard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteFileA(ProfilePath().c_str());
+    share_ = work_ / "share";
+    test::MakeFolder(share_);
+  }
+  void TearDown() override { DeleteFileA(ProfilePath().c_str()); }
+
+  std::string AddGroup(const std::string& group) {
+    const std::string folder = share_ + "\\" + Encode(group);
+    test::MakeFolder(folder);
+    return folder;
+  }
+  void AddMember(const std::string& group, const std::string& code, const std::string& name,
+                 const std::string& status, const std::string& stamp) {
+    test::WriteFileBytes(share_ + "\\" + Encode(group) + "\\" + Encode(code) + ".sta",
+                         StatusLine(name, code, status, stamp));
+  }
+  void WriteGroupList(const std::vector<std::string>& groups) {
+    std::string bytes;
+    for (const std::string& g : groups) bytes += Encode(share_) + " " + Encode(g) + "\n";
+    test::WriteFileBytes(work_ / "QVL.gl", bytes);
+  }
+  std::string GroupListBytes() { return test::ReadFileBytes(work_ / "QVL.gl"); }
+
+  // Starts the program and waits for its main window.
+  HWND Start(Program& program) {
+    EXPECT_TRUE(program.Started());
+    return WaitWindow(kTitle);
+  }
+
+  test::TempDir work_;
+  std::string share_;
+};
+
+std::string Padded(const std::string& text, std::size_t width) {
+  std::string out = text;
+  if (out.size() < width) out.append(width - out.size(), ' ');
+  return out;
+}
+
+TEST_F(MultiGroupBoard, StartsWithoutGroupListFileAfterOneMessage) {
+  Program program(gExe, work_.Path());
+  const MessageBoxWindow box = WaitMessageBox(program.Id());
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_EQ(box.text, "グループ情報ファイルがありません");
+  Answer(box, IDOK);
+  HWND window = WaitWindow(kTitle);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(NoMessageBox(program.Id(), 500));
+  EXPECT_TRUE(ListLines(window, 1001).empty());
+  EXPECT_TRUE(ListLines(window, 1000).empty());
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000));
+}
+
+TEST_F(MultiGroupBoard, ChoosingAGroupShowsItsMembersInCodeOrder) {
+  AddGroup("営業");
+  AddGroup("総務");
+  AddMember("営業", "A", "Hanako", "在席 会議中", "2026120908150000");
+  AddMember("営業", "9", "Jiro", "外出", "");
+  AddMember("営業", "10", "Taro", "Out 3pm", "1999061509301500");
+  AddMember("総務", "S1", "総務の人", "休暇", "2026120912000000");
+  WriteGroupList({"営業", "総務"});
+
+  Program program(gExe, work_.Path());
+  HWND window = Start(program);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(ListLines(window, 1001), (std::vector<std::string>{"営業", "総務"}));
+  EXPECT_TRUE(ListLines(window, 1000).empty()) << "nothing is chosen at start";
+
+  SelectLine(window, 1001, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 3; }));
+  EXPECT_EQ(ListLines(window, 1000),
+            (std::vector<std::string>{
+                Padded("Taro", 16) + " " + Padded("10", 16) + " Out 3pm (09:30)",
+                Padded("Jiro", 16) + " " + Padded("9", 16) + " 外出 ()",
+                Padded("Hanako", 16) + " " + Padded("A", 16) + " 在席 会議中 (08:15)",
+            }));
+  EXPECT_EQ(ControlText(window, 1039), "営業");
+
+  SelectLine(window, 1001, 1);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 1; }));
+  EXPECT_EQ(ListLines(window, 1000)[0],
+            Padded("総務の人", 16) + " " + Padded("S1", 16) + " 休暇 (12:00)");
+
+  // Another desk changes a status: the refresh button shows it.
+  AddMember("総務", "S1", "総務の人", "帰宅", "2026120918450000");
+  Press(window, 1007);
+  ASSERT_TRUE(WaitUntil(5000, [&] {
+    const auto lines = ListLines(window, 1000);
+    return lines.size() == 1 && lines[0].find("帰宅 (18:45)") != std::string::npos;
+  }));
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000));
+}
+
+TEST_F(MultiGroupBoard, GroupManagementAddsAndSavesTheList) {
+  AddGroup("営業");
+  WriteGroupList({"営業"});
+  Program program(gExe, work_.Path());
+  HWND window = Start(program);
+  ASSERT_NE(window, nullptr);
+
+  Press(window, 1013);
+  HWND edit = WaitWindow(kEditTitle);
+  ASSERT_NE(edit, nullptr);
+  const std::vector<std::string> lines = ListLines(edit, 1078);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "グループ　　　　　　　　 | サーバ");
+  EXPECT_EQ(lines[1], std::string(66, '-'));
+  EXPECT_EQ(lines[2], Padded("営業", 24) + " | " + share_);
+  EXPECT_FALSE(ControlEnabled(edit, 1081));
+  EXPECT_FALSE(ControlEnabled(edit, 1080));
+
+  SetControlText(edit, 1004, share_);
+  SetControlText(edit, 1005, "開発");
+  Press(edit, 1079);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(edit, 1078).size() == 4; }));
+  Press(edit, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1001).size() == 2; }));
+  EXPECT_EQ(ListLines(window, 1001), (std::vector<std::string>{"営業", "開発"}));
+  EXPECT_EQ(GroupListBytes(), Encode(share_) + " =89c=8B=C6\n" + Encode(share_) + " " +
+                                  Encode("開発") + "\n");
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000));
+}
+
+TEST_F(MultiGroupBoard, DeletingEveryGroupIsRefusedAndTheOldListComesBack) {
+  AddGroup("営業");
+  AddGroup("総務");
+  WriteGroupList({"営業", "総務"});
+  const std::string before = GroupListBytes();
+  Program program(gExe, work_.Path());
+  HWND window = Start(program);
+  ASSERT_NE(window, nullptr);
+
+  Press(window, 1013);
+  HWND edit = WaitWindow(kEditTitle);
+  ASSERT_NE(edit, nullptr);
+  for (int remaining = 2; remaining > 0; --remaining) {
+    SelectLine(edit, 1078, 2);
+    ASSERT_TRUE(WaitUntil(5000, [&] { return ControlEnabled(edit, 1080); }));
+    Press(edit, 1080);
+    ASSERT_TRUE(WaitUntil(5000, [&] {
+      return ListLines(edit, 1078).size() == static_cast<std::size_t>(remaining + 1);
+    }));
+  }
+  Press(edit, IDOK);
+  const MessageBoxWindow box = WaitMessageBox(program.Id());
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_EQ(box.text, "グループが登録されていません");
+  Answer(box, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1001).size() == 2; }));
+  EXPECT_EQ(GroupListBytes(), before);
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000));
+}
+
+TEST_F(MultiGroupBoard, EscIconisesTheTrayRestoresAndCloseEnds) {
+  AddGroup("営業");
+  AddMember("営業", "A01", "Taro", "在席", "2026120909000000");
+  WriteGroupList({"営業"});
+  Program program(gExe, work_.Path());
+  HWND window = Start(program);
+  ASSERT_NE(window, nullptr);
+  SelectLine(window, 1001, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 1; }));
+
+  // Esc goes through the dialog's own keyboard handling to its cancel command.
+  HWND focus = GetDlgItem(window, 1001);
+  PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageW(focus, WM_KEYUP, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindowVisible(window); })) << "Esc iconises";
+  EXPECT_TRUE(program.Running());
+
+  // The shell reports a right click and then a left press on the icon.
+  AddMember("営業", "A01", "Taro", "外出", "2026120910300000");
+  SendMessageW(window, WM_APP + 100, 1001, WM_RBUTTONDOWN);
+  Settle(window);
+  EXPECT_FALSE(IsWindowVisible(window)) << "a right click changes nothing";
+  SendMessageW(window, WM_APP + 100, 1001, WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }));
+  EXPECT_NE(ListLines(window, 1000).at(0).find("外出 (10:30)"), std::string::npos)
+      << "a restore from the tray refreshes";
+
+  Press(window, 2);  // the iconise button
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindowVisible(window); }));
+  SendMessageW(window, WM_APP + 100, 1001, WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }));
+
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000)) << "閉じる ends the program";
+}
+
+TEST_F(MultiGroupBoard, ASecondStartHandsOverToTheRunningWindow) {
+  AddGroup("営業");
+  WriteGroupList({"営業"});
+  Program first(gExe, work_.Path());
+  HWND window = Start(first);
+  ASSERT_NE(window, nullptr);
+  Press(window, 2);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindowVisible(window); }));
+
+  Program second(gExe, work_.Path());
+  EXPECT_TRUE(second.WaitExit(15000)) << "the second copy ends itself";
+  EXPECT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }))
+      << "the running window comes back out of the tray";
+  EXPECT_TRUE(first.Running());
+  Press(window, 1080);
+  EXPECT_TRUE(first.WaitExit(10000));
+}
+
+TEST_F(MultiGroupBoard, SavesItsPositionAndOpensThereNextTime) {
+  WriteGroupList({"営業"});
+  AddGroup("営業");
+  test::WriteFileBytes(ProfilePath(), "[Window]\r\nLeft=-50\r\nTop=40\r\n");
+  {
+    Program program(gExe, work_.Path());
+    HWND window = Start(program);
+    ASSERT_NE(window, nullptr);
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 0) << "a negative Left is clamped to the desktop";
+    EXPECT_EQ(r.top, 40);
+    SetWindowPos(window, nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Settle(window);
+    Press(window, 1080);
+    ASSERT_TRUE(program.WaitExit(10000));
+  }
+  EXPECT_EQ(GetPrivateProfileIntA("Window", "Left", -1, ProfilePath().c_str()), 120);
+  EXPECT_EQ(GetPrivateProfileIntA("Window", "Top", -1, ProfilePath().c_str()), 80);
+  Program again(gExe, work_.Path());
+  HWND window = Start(again);
+  ASSERT_NE(window, nullptr);
+  RECT r;
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.left, 120);
+  EXPECT_EQ(r.top, 80);
+  if (const char* shots = std::getenv("QUORVEL_SHOTS")) {
+    SelectLine(window, 1001, 0);
+    Settle(window);
+    SaveScreenshot(std::string(shots) + "\\multigroup.bmp");
+  }
+  Press(window, 1080);
+  EXPECT_TRUE(again.WaitExit(10000));
+}
+
+}  // namespace
+}  // namespace quorvel::e2e
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: quorvel_e2e <path of quorvel.exe>\n");
+    return 2;
+  }
+  quorvel::e2e::gExe = quorvel::e2e::WindowsPath(argv[1]);
+  return RUN_ALL_TESTS();
+}
