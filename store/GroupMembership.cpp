@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "store/IdentityCheck.h"
 #include "store/StatusFile.h"
 #include "store/TextCodec.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 const char kNoServer[] = "サーバ名が設定されていません";
 const char kNoGroupName[] = "グループ名が設定されていません";
-const char kNoGroup[] = "グループが設定されていません";
-const char kNoCode[] = "コードが設定されていません";
 const char kCreatedHead[] = "新規グループ\"";
 const char kCreatedTail[] = "\"を作成しました";
 const char kCannotCreate[] = "新規グループが作成できません";
@@ -95,18 +94,7 @@ bool LoadMembers(Platform& platform, MemberList& list) {
 }
 
 bool RemoveMember(Platform& platform, const StatusRecord& record, bool ask) {
-  if (record.serverName.empty()) {
-    platform.prompt.Alert(kNoServer);
-    return false;
-  }
-  if (record.group.empty()) {
-    platform.prompt.Alert(kNoGroup);
-    return false;
-  }
-  if (record.code.empty()) {
-    platform.prompt.Alert(kNoCode);
-    return false;
-  }
+  if (!HasIdentity(platform, record)) return false;
   const std::string memoPath = MemoFilePath(record);
   bool holdsMemos = false;
   {

@@ -1,5 +1,6 @@
 #include "store/MemoFile.h"
 
+#include "store/IdentityCheck.h"
 #include "store/SharedOpen.h"
 #include "store/StatusFile.h"
 #include "store/TextCodec.h"
@@ -8,9 +9,6 @@ namespace quorvel {
 
 namespace {
 
-const char kNoServer[] = "サーバ名が設定されていません";
-const char kNoGroup[] = "グループが設定されていません";
-const char kNoCode[] = "コードが設定されていません";
 const char kNoAddressee[] = "宛先の人が見つかりません";
 const char kCannotSend[] = "伝言が作成できません";
 const char kTooMany[] = "伝言の最大件数を越えています";
@@ -18,23 +16,6 @@ const char kOverLimit[] = "伝言の件数が制限を越えています";
 const char kCannotRewrite[] = "伝言ファイルが作成できません";
 
 constexpr std::size_t kChunk = 64 * 1024;
-
-// The first missing one of server name, group and code, told to the user.
-bool HasIdentity(Platform& platform, const StatusRecord& record) {
-  if (record.serverName.empty()) {
-    platform.prompt.Alert(kNoServer);
-    return false;
-  }
-  if (record.group.empty()) {
-    platform.prompt.Alert(kNoGroup);
-    return false;
-  }
-  if (record.code.empty()) {
-    platform.prompt.Alert(kNoCode);
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
