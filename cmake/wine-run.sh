@@ -59,6 +59,12 @@ if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
   "$wineserver" -w 9>&- || true
   touch "$WINEPREFIX/.quorvel-ready"
 fi
+# Wine draws the caption buttons with its own Marlett font, which it looks
+# for in the prefix; without it the close box shows a bare "r".
+if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] && [ -d /usr/share/wine/fonts ]; then
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
 # One persistent server for the whole run; it goes 60 s after the last program.
 "$wineserver" -p60 </dev/null >/dev/null 2>&1 9>&- || true
 flock -u 9

@@ -162,7 +162,35 @@ HWND FindMessageBox(DWORD processId) {
   return search.found;
 }
 
+struct ControlSearch {
+  DWORD processId;
+  int controlId;
+  HWND found;
+};
+
+BOOL CALLBACK FindDialogWithControl(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ControlSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid == search->processId && IsWindowVisible(window) &&
+      GetDlgItem(window, search->controlId) != nullptr) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
+
+HWND WaitDialogWithControl(DWORD processId, int controlId, int milliseconds) {
+  ControlSearch search{processId, controlId, nullptr};
+  WaitUntil(milliseconds, [&] {
+    EnumWindows(FindDialogWithControl, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  if (search.found != nullptr) Settle(search.found);
+  return search.found;
+}
 
 MessageBoxWindow WaitMessageBox(DWORD processId, int milliseconds) {
   MessageBoxWindow box;

@@ -53,6 +53,10 @@ MessageBoxWindow WaitMessageBox(DWORD processId, int milliseconds = 10000);
 bool NoMessageBox(DWORD processId, int milliseconds);
 void Answer(const MessageBoxWindow& box, int buttonId);  // IDOK, IDYES, IDNO
 
+// A visible dialog of the process that has a control with this id (for
+// dialogs without a caption).
+HWND WaitDialogWithControl(DWORD processId, int controlId, int milliseconds = 10000);
+
 // The screen as a 24-bit BMP file, for people to look at.
 bool SaveScreenshot(const std::string& path);
 

@@ -73,6 +73,12 @@ class MultiGroupBoard : public ::testing::Test {
   std::string share_;
 };
 
+// Pictures for people to look at, when QUORVEL_SHOTS names a folder.
+void SaveShot(const char* name) {
+  if (const char* shots = std::getenv("QUORVEL_SHOTS"))
+    SaveScreenshot(std::string(shots) + "\\" + name + ".bmp");
+}
+
 std::string Padded(const std::string& text, std::size_t width) {
   std::string out = text;
   if (out.size() < width) out.append(width - out.size(), ' ');
@@ -157,6 +163,7 @@ TEST_F(MultiGroupBoard, GroupManagementAddsAndSavesTheList) {
   SetControlText(edit, 1005, "開発");
   Press(edit, 1079);
   ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(edit, 1078).size() == 4; }));
+  SaveShot("groupedit");
   Press(edit, IDOK);
   ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1001).size() == 2; }));
   EXPECT_EQ(ListLines(window, 1001), (std::vector<std::string>{"営業", "開発"}));
@@ -277,13 +284,32 @@ TEST_F(MultiGroupBoard, SavesItsPositionAndOpensThereNextTime) {
   GetWindowRect(window, &r);
   EXPECT_EQ(r.left, 120);
   EXPECT_EQ(r.top, 80);
-  if (const char* shots = std::getenv("QUORVEL_SHOTS")) {
+  if (std::getenv("QUORVEL_SHOTS") != nullptr) {
     SelectLine(window, 1001, 0);
     Settle(window);
-    SaveScreenshot(std::string(shots) + "\\multigroup.bmp");
+    SaveShot("multigroup");
   }
   Press(window, 1080);
   EXPECT_TRUE(again.WaitExit(10000));
+}
+
+TEST_F(MultiGroupBoard, TheVersionItemOpensThePanelOfItsEdition) {
+  AddGroup("営業");
+  WriteGroupList({"営業"});
+  Program program(gExe, work_.Path());
+  HWND window = Start(program);
+  ASSERT_NE(window, nullptr);
+  // The system menu of another process cannot be read; its command can be sent.
+  PostMessageW(window, WM_SYSCOMMAND, 16, 0);
+  HWND panel = WaitDialogWithControl(program.Id(), 1086);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(ControlText(panel, 1086), "マルチグループ");
+  Sleep(1200);  // a few animation steps, for the picture
+  SaveShot("version");
+  Press(panel, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(panel); }));
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000));
 }
 
 }  // namespace

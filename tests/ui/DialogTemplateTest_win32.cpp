@@ -239,7 +239,7 @@ TEST(DialogTemplates, VersionPanel146) {
   CheckFrame(t, 187, 72, "");
   EXPECT_EQ(t.style & WS_CAPTION, 0u);
   CheckControls(t, {
-      {-1, "Static", "Quorvel", 7, 7, 25, 8, WS_VISIBLE},
+      {-1, "Static", "Quorvel", 7, 7, 28, 8, WS_VISIBLE},
       {1086, "Edit", "", 35, 7, 83, 12, ES_READONLY | WS_VISIBLE, WS_BORDER},
       {-1, "Static", "バージョン β05", 121, 7, 61, 8, WS_VISIBLE},
       {1, "Button", "OK", 60, 51, 50, 14, BS_DEFPUSHBUTTON | WS_VISIBLE},
