@@ -66,9 +66,9 @@ def member_pixel(x, y, n):
     return y <= 29 * s and ((x - bx) / brx) ** 2 + ((y - by) / bry) ** 2 <= 1.0
 
 
-def render(spec, n):
+def render(design, n):
     """Rows top to bottom of (r, g, b, a)."""
-    _, shape, colour, letter = spec
+    _, shape, colour, letter = design
     quarter = [BLUE, GREEN, ORANGE, PURPLE]
     pix = [[(0, 0, 0, 0)] * n for _ in range(n)]
     for y in range(n):
@@ -127,8 +127,8 @@ def dib(rows):
     return header + bytes(xor) + bytes(mask)
 
 
-def ico(spec):
-    images = [dib(render(spec, n)) for n in (32, 16)]
+def ico(design):
+    images = [dib(render(design, n)) for n in (32, 16)]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for n, data in zip((32, 16), images):
@@ -140,10 +140,10 @@ def ico(spec):
 def main():
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res", "icons")
     os.makedirs(root, exist_ok=True)
-    for icon_id, spec in sorted(ICONS.items()):
-        path = os.path.join(root, "%d-%s.ico" % (icon_id, spec[0]))
+    for icon_id, design in sorted(ICONS.items()):
+        path = os.path.join(root, "%d-%s.ico" % (icon_id, design[0]))
         with open(path, "wb") as f:
-            f.write(ico(spec))
+            f.write(ico(design))
     return 0
 
 
