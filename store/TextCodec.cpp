@@ -54,10 +54,11 @@ std::string Decode(const std::string& escaped) {
       ++i;
       continue;
     }
-    if (n - i < 3) {  // too short for an escape: the rest is copied as it is
+    if (n - i < 3) {
+      // Too short for an escape: the bytes after it are plain, even a "=".
       out += '?';
-      ++i;
-      continue;
+      out.append(escaped, i + 1, std::string::npos);
+      break;
     }
     const int high = HexValue(static_cast<unsigned char>(escaped[i + 1]));
     const int low = HexValue(static_cast<unsigned char>(escaped[i + 2]));

@@ -42,6 +42,8 @@ TEST(TextCodec, DecodeOfMalformedEscapes) {
   EXPECT_EQ(Decode("=a0"), "?");       // lower-case high half
   EXPECT_EQ(Decode("=4z"), "\x40");    // bad low half adds nothing
   EXPECT_EQ(Decode("x=41=4"), "xA?4");
+  EXPECT_EQ(Decode("=="), "?=");       // the byte after a short escape is copied
+  EXPECT_EQ(Decode("ab=="), "ab?=");
 }
 
 TEST(TextCodec, CutsFallBetweenWholeCharacters) {
