@@ -12,6 +12,17 @@ const char kPersonal[] = "Personal";
 const char kSystem[] = "System";
 const char kUsers[] = "Users";
 
+// Asked for as the default of a foreign read, so that an absent key can be
+// told apart: the platform would cut a default to the capacity (a 16-byte
+// code to 15) and drop its trailing blanks.
+const char kAbsent[] = "\x01";
+
+std::string ForeignOr(Profile& profile, const std::string& path, const char* section,
+                      const char* key, const std::string& current, int capacity) {
+  std::string value = profile.ReadForeignText(path, section, key, kAbsent, capacity);
+  return value == kAbsent ? current : value;
+}
+
 std::string Format(const char* format, int n) {
   char buf[32];
   std::snprintf(buf, sizeof buf, format, n);
@@ -50,10 +61,10 @@ void WriteIdentityChange(Profile& profile, const Identity& before, const Identit
 
 Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current) {
   Identity id;
-  id.serverName = profile.ReadForeignText(path, kSystem, "ServerName", current.serverName, 128);
-  id.group = profile.ReadForeignText(path, kPersonal, "Group", current.group, 24);
-  id.code = profile.ReadForeignText(path, kPersonal, "MyCode", current.code, 16);
-  id.name = profile.ReadForeignText(path, kPersonal, "MyName", current.name, 16);
+  id.serverName = ForeignOr(profile, path, kSystem, "ServerName", current.serverName, 128);
+  id.group = ForeignOr(profile, path, kPersonal, "Group", current.group, 24);
+  id.code = ForeignOr(profile, path, kPersonal, "MyCode", current.code, 16);
+  id.name = ForeignOr(profile, path, kPersonal, "MyName", current.name, 16);
   return id;
 }
 

@@ -157,10 +157,31 @@ TEST(ProfileRules, ForeignIdentityUsesTheBoxCapacitiesAndKeepsAbsentValues) {
   EXPECT_EQ(id.group, "cur-group");
   EXPECT_EQ(id.serverName, "cur-server");
   using C = RecordingProfile::Call;
-  EXPECT_EQ(p.calls, (std::vector<C>{{"foreign", "System", "ServerName", "cur-server", 128},
-                                     {"foreign", "Personal", "Group", "cur-group", 24},
-                                     {"foreign", "Personal", "MyCode", "cur-code", 16},
-                                     {"foreign", "Personal", "MyName", "cur-name", 16}}));
+  const std::string absent = "\x01";  // a default no value holds, to see absent keys
+  EXPECT_EQ(p.calls, (std::vector<C>{{"foreign", "System", "ServerName", absent, 128},
+                                     {"foreign", "Personal", "Group", absent, 24},
+                                     {"foreign", "Personal", "MyCode", absent, 16},
+                                     {"foreign", "Personal", "MyName", absent, 16}}));
+}
+
+// Over the real profile: the platform cuts a default to the capacity and
+// drops its trailing blanks, yet an absent key must keep the box's text.
+TEST(ProfileRules, ForeignIdentityKeepsFullBoxesForAbsentKeys) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir / "drop.ini", "[Personal]\r\nMyName=Hanako\r\nGroup=\r\n");
+  auto profile = test::MakeRealProfile(dir / "QVL.ini");
+  const Identity current{"Taro", "0123456789abcdef", std::string(24, 'g'), "\\\\srv\\x "};
+  const Identity id = ReadForeignIdentity(*profile, dir / "drop.ini", current);
+  EXPECT_EQ(id.name, "Hanako");
+  EXPECT_EQ(id.code, "0123456789abcdef") << "16 bytes, as the box allows";
+  EXPECT_EQ(id.group, "") << "present, empty";
+  EXPECT_EQ(id.serverName, "\\\\srv\\x ");
+
+  const Identity none = ReadForeignIdentity(*profile, dir / "missing.ini", current);
+  EXPECT_EQ(none.name, current.name);
+  EXPECT_EQ(none.code, current.code);
+  EXPECT_EQ(none.group, current.group);
+  EXPECT_EQ(none.serverName, current.serverName);
 }
 
 TEST(ProfileRules, UserListReadsEverySlotAndClosesGaps) {
