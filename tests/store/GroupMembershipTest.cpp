@@ -267,6 +267,7 @@ TEST_F(GroupMembershipTest, RemoveMemberAsksAboutWaitingMemos) {
     EXPECT_TRUE(RemoveMember(platform, r, c.ask));
     EXPECT_EQ(prompt.shown.size(), c.asked ? 1u : 0u) << c.memo;
     if (c.asked) {
+      EXPECT_TRUE(prompt.shown[0].question) << "Yes and No, not OK alone";
       EXPECT_EQ(prompt.shown[0].text, kAsk);
     }
     EXPECT_EQ(PathExists(MemoFilePath(r)), c.memoStays) << c.memo;
