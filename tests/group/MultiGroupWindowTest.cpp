@@ -310,5 +310,66 @@ TEST_F(MultiGroupWindowTest, SecondCopyHandsOverAndStillSavesItsPosition) {
   EXPECT_EQ(desk.profile.ReadInt("Window", "Top", -1), view.normal.top);
 }
 
+// The fake view, also keeping the order of the window-level calls.
+class OrderView : public FakeView {
+ public:
+  std::vector<std::string> calls;
+  bool PostActivationRequest(const std::string& t) override {
+    // The window's own title must not be set yet, or it would find itself.
+    calls.push_back(title == t ? "find (own title already set)" : "find");
+    return FakeView::PostActivationRequest(t);
+  }
+  bool AppendSystemMenuItem(int command, const std::string& text) override {
+    calls.push_back("menu");
+    return FakeView::AppendSystemMenuItem(command, text);
+  }
+  void SetIcons(int iconId) override {
+    calls.push_back("icons");
+    FakeView::SetIcons(iconId);
+  }
+  void SetTitle(const std::string& t) override {
+    calls.push_back("title");
+    FakeView::SetTitle(t);
+  }
+  void ListAdd(int id, const std::string& line) override {
+    if (calls.empty() || calls.back() != "add " + std::to_string(id))
+      calls.push_back("add " + std::to_string(id));
+    FakeView::ListAdd(id, line);
+  }
+  void Place(int left, int top, int width, int height) override {
+    calls.push_back("place");
+    FakeView::Place(left, top, width, height);
+  }
+  void DeleteTrayIcon() override {
+    calls.push_back("delete icon");
+    FakeView::DeleteTrayIcon();
+  }
+  void ShowWindow(WindowShow how) override {
+    calls.push_back(how == WindowShow::Hide ? "hide" : "restore");
+    FakeView::ShowWindow(how);
+  }
+};
+
+TEST_F(MultiGroupWindowTest, OpeningAndTrayRestoreRunTheirStepsInOrder) {
+  WriteList(OnShare("g"));
+  desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");
+  OrderView v;
+  v.title = "Quorvel マルチグループ";  // the template's caption
+  v.strings[kVersionStringId] = "バージョン情報";
+  window.Attach(&v);
+  window.OnInit();
+  EXPECT_EQ(v.calls, (std::vector<std::string>{"find", "menu", "icons", "title",
+                                               "add " + std::to_string(kGroups), "place"}));
+  v.ListSelect(kGroups, 0);
+  window.OnCommand(kGroups, kNotifySelChange);
+  window.OnCommand(kIdCancel, kNotifyClicked);
+  v.calls.clear();
+  window.OnTrayMessage(kMouseLeftDown);
+  // The list is reloaded while the window is still hidden, then it comes back.
+  EXPECT_EQ(v.calls, (std::vector<std::string>{"delete icon", "add " + std::to_string(kMembers),
+                                               "restore"}));
+  EXPECT_FALSE(window.Iconised());
+}
+
 }  // namespace
 }  // namespace quorvel
