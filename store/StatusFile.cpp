@@ -44,11 +44,8 @@ int ParseStatusContent(const std::string& bytes, StatusRecord& record) {
     case 0:
       break;
     case 1:
-      record.name = Decode(tokens[0]);
-      record.code.clear();
-      record.status.clear();
-      record.stamp.clear();
-      break;
+      // The code stays as with two tokens: it names this very file, and a
+      // cleared code would send the member's next memo or status to "=00".
     case 2:
       record.name = Decode(tokens[0]);
       record.status.clear();

@@ -208,6 +208,18 @@ TEST_F(GroupMembershipTest, LoadReadsEveryMemberAndShowsNoStaleName) {
   EXPECT_EQ(clock.waits, (std::vector<int>{100, 100, 100}));
 }
 
+TEST_F(GroupMembershipTest, AOneTokenStatusFileKeepsTheMembersCode) {
+  // A hand-cut file: the member is still the one its file name says, so a
+  // memo or proxy input from the list goes to that member's files.
+  AddStatusFile("A01.sta", "Taro");
+  MemberList list = List();
+  ASSERT_TRUE(LoadMembers(platform, list));
+  ASSERT_EQ(list.memberCount, 1);
+  EXPECT_EQ(list.members[0].name, "Taro");
+  EXPECT_EQ(list.members[0].code, "A01");
+  EXPECT_EQ(StatusFilePath(list.members[0]), Folder() + "\\A01.sta");
+}
+
 TEST_F(GroupMembershipTest, LoadCostsOneSearchAndOneOpenReadCloseEach) {
   for (int i = 0; i < 30; ++i)
     AddStatusFile("m" + std::to_string(i) + ".sta", "N m In 1999061509301500\n");

@@ -71,13 +71,13 @@ TEST_F(StatusFileTest, TokenCountsDecideWhatIsFilled) {
   const Case cases[] = {
       {"", "N", "c", "S", "T"},
       {" \t\r\n \n", "N", "c", "S", "T"},
-      {"Taro", "Taro", "", "", ""},
+      {"Taro", "Taro", "c", "", ""},  // the code names the file: it stays
       {"Taro X", "Taro", "c", "", ""},
       {"Taro X In=20a", "Taro", "c", "In a", ""},
       {"Taro X In 1999", "Taro", "c", "In", "1999"},
       {"  Taro\tX\r\nIn 1999 more tokens\n", "Taro", "c", "In", "1999"},
       {"Taro A01 Out=203pm 1999061509301500\r\n", "Taro", "c", "Out 3pm", "1999061509301500"},
-      {std::string("Ta\0ro X Y Z", 11), "Ta", "", "", ""},  // a zero byte ends the line
+      {std::string("Ta\0ro X Y Z", 11), "Ta", "c", "", ""},  // a zero byte ends the line
   };
   for (const Case& c : cases) {
     StatusRecord r = Member("c");
