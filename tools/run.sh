@@ -38,3 +38,5 @@ DISPLAY=$display import -window root "$work/screenshot.png"
 echo "No display was set: quorvel ran on Xvfb ($display); screenshot saved to $work/screenshot.png"
 WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -k 2>/dev/null || true
 wait "$program" 2>/dev/null || true
+kill "$(cut -d' ' -f2 "$build/.xvfb-display")" 2>/dev/null || true
+rm -f "$build/.xvfb-display"
