@@ -69,6 +69,12 @@ class MultiGroupBoard : public ::testing::Test {
     return WaitWindow(kTitle);
   }
 
+  // "閉じる" ends the window and with it the program.
+  void EndWithClose(Program& program, HWND window) {
+    Press(window, 1080);
+    EXPECT_TRUE(program.WaitExit(10000));
+  }
+
   test::TempDir work_;
   std::string share_;
 };
@@ -96,8 +102,7 @@ TEST_F(MultiGroupBoard, StartsWithoutGroupListFileAfterOneMessage) {
   EXPECT_TRUE(NoMessageBox(program.Id(), 500));
   EXPECT_TRUE(ListLines(window, 1001).empty());
   EXPECT_TRUE(ListLines(window, 1000).empty());
-  Press(window, 1080);
-  EXPECT_TRUE(program.WaitExit(10000));
+  EndWithClose(program, window);
 }
 
 TEST_F(MultiGroupBoard, ChoosingAGroupShowsItsMembersInCodeOrder) {
@@ -137,8 +142,7 @@ TEST_F(MultiGroupBoard, ChoosingAGroupShowsItsMembersInCodeOrder) {
     const auto lines = ListLines(window, 1000);
     return lines.size() == 1 && lines[0].find("帰宅 (18:45)") != std::string::npos;
   }));
-  Press(window, 1080);
-  EXPECT_TRUE(program.WaitExit(10000));
+  EndWithClose(program, window);
 }
 
 TEST_F(MultiGroupBoard, GroupManagementAddsAndSavesTheList) {
@@ -169,8 +173,7 @@ TEST_F(MultiGroupBoard, GroupManagementAddsAndSavesTheList) {
   EXPECT_EQ(ListLines(window, 1001), (std::vector<std::string>{"営業", "開発"}));
   EXPECT_EQ(GroupListBytes(), Encode(share_) + " =89c=8B=C6\n" + Encode(share_) + " " +
                                   Encode("開発") + "\n");
-  Press(window, 1080);
-  EXPECT_TRUE(program.WaitExit(10000));
+  EndWithClose(program, window);
 }
 
 TEST_F(MultiGroupBoard, DeletingEveryGroupIsRefusedAndTheOldListComesBack) {
@@ -200,8 +203,7 @@ TEST_F(MultiGroupBoard, DeletingEveryGroupIsRefusedAndTheOldListComesBack) {
   Answer(box, IDOK);
   ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1001).size() == 2; }));
   EXPECT_EQ(GroupListBytes(), before);
-  Press(window, 1080);
-  EXPECT_TRUE(program.WaitExit(10000));
+  EndWithClose(program, window);
 }
 
 TEST_F(MultiGroupBoard, EscIconisesTheTrayRestoresAndCloseEnds) {
@@ -236,8 +238,7 @@ TEST_F(MultiGroupBoard, EscIconisesTheTrayRestoresAndCloseEnds) {
   SendMessageW(window, WM_APP + 100, 1001, WM_LBUTTONDOWN);
   ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }));
 
-  Press(window, 1080);
-  EXPECT_TRUE(program.WaitExit(10000)) << "閉じる ends the program";
+  EndWithClose(program, window);  // 閉じる ends the program
 }
 
 TEST_F(MultiGroupBoard, ASecondStartHandsOverToTheRunningWindow) {
@@ -254,8 +255,7 @@ TEST_F(MultiGroupBoard, ASecondStartHandsOverToTheRunningWindow) {
   EXPECT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }))
       << "the running window comes back out of the tray";
   EXPECT_TRUE(first.Running());
-  Press(window, 1080);
-  EXPECT_TRUE(first.WaitExit(10000));
+  EndWithClose(first, window);
 }
 
 TEST_F(MultiGroupBoard, SavesItsPositionAndOpensThereNextTime) {
@@ -289,8 +289,7 @@ TEST_F(MultiGroupBoard, SavesItsPositionAndOpensThereNextTime) {
     Settle(window);
     SaveShot("multigroup");
   }
-  Press(window, 1080);
-  EXPECT_TRUE(again.WaitExit(10000));
+  EndWithClose(again, window);
 }
 
 TEST_F(MultiGroupBoard, TheVersionItemOpensThePanelOfItsEdition) {
@@ -308,8 +307,7 @@ TEST_F(MultiGroupBoard, TheVersionItemOpensThePanelOfItsEdition) {
   SaveShot("version");
   Press(panel, IDOK);
   ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(panel); }));
-  Press(window, 1080);
-  EXPECT_TRUE(program.WaitExit(10000));
+  EndWithClose(program, window);
 }
 
 }  // namespace
