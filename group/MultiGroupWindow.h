@@ -3,8 +3,8 @@
 // of the chosen group on the right, memo and proxy input for a member.
 #include <string>
 
-#include "app/MainWindow.h"
-#include "app/Services.h"
+#include "shell/MainWindow.h"
+#include "shell/Services.h"
 #include "store/GroupListFile.h"
 #include "store/StatusRecord.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Services.h"
+#include "shell/Services.h"
 #include "store/TextCodec.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MemoryProfile.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/VersionPanel.h"
+#include "shell/VersionPanel.h"
 #include "tests/support/RecordingPrompt.h"
 #include "ui/Controls.h"
 #include "ui/Dialog.h"

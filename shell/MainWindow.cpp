@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
+#include "shell/MainWindow.h"
 
-#include "app/VersionPanel.h"
+#include "shell/VersionPanel.h"
 #include "ui/Controls.h"
 
 namespace quorvel {

@@ -1,4 +1,4 @@
-#include "app/ProfileRules.h"
+#include "shell/ProfileRules.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/Services.h"
+#include "shell/Services.h"
 #include "ui/Dialog.h"
 
 namespace quorvel {

@@ -1,4 +1,4 @@
-#include "app/VersionPanel.h"
+#include "shell/VersionPanel.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // the version item of the system menu and the one saved position.
 #include <string>
 
-#include "app/Services.h"
+#include "shell/Services.h"
 #include "ui/Dialog.h"
 
 namespace quorvel {
