@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "shell/Services.h"
+#include "app/EditionWindows.h"
 #include "group/MultiGroupWindow.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -30,9 +30,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   quorvel::Win32Profile profile(kProfileName);
   quorvel::Platform platform{files, clock, prompt};
   quorvel::Win32DialogRunner runner(prompt);
-  quorvel::Services services{platform, profile, runner};
+  quorvel::EditionWindows editions(platform, profile, runner, quorvel::kGroupListFileName);
 
-  quorvel::MultiGroupWindow window(services);
+  quorvel::MultiGroupWindow window(editions.GetServices());
   runner.RunUnowned(window);
   return 0;
 }

@@ -33,8 +33,8 @@ std::string GroupEntryLine(const std::string& group, const std::string& serverNa
   return line;
 }
 
-GroupEditDialog::GroupEditDialog(Platform& platform)
-    : FileDropDialog(kTemplateId, platform.prompt), platform_(platform) {
+GroupEditDialog::GroupEditDialog(Services& services)
+    : FileDropDialog(kTemplateId, services.platform.prompt), platform_(services.platform) {
   // The group is taken, and so tested, before the server name.
   Exchange(kGroupId, group_, kGroupLimit);
   Exchange(kServerId, server_, kServerLimit);

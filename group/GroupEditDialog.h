@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "res/resource.h"
+#include "shell/Services.h"
 #include "store/GroupListFile.h"
 #include "ui/Dialog.h"
 
@@ -12,17 +14,17 @@ namespace quorvel {
 
 class GroupEditDialog : public FileDropDialog {
  public:
-  static constexpr int kTemplateId = 140;
-  static constexpr int kListId = 1078;
-  static constexpr int kServerId = 1004;
-  static constexpr int kGroupId = 1005;
-  static constexpr int kAddId = 1079;
-  static constexpr int kModifyId = 1081;
-  static constexpr int kDeleteId = 1080;
+  static constexpr int kTemplateId = IDD_GROUP_EDIT;
+  static constexpr int kListId = IDC_GROUP_EDIT_LIST;
+  static constexpr int kServerId = IDC_GROUP_EDIT_SERVER;
+  static constexpr int kGroupId = IDC_GROUP_EDIT_GROUP;
+  static constexpr int kAddId = IDC_GROUP_EDIT_ADD;
+  static constexpr int kModifyId = IDC_GROUP_EDIT_MODIFY;
+  static constexpr int kDeleteId = IDC_GROUP_EDIT_DELETE;
   static constexpr int kGroupLimit = 24;
   static constexpr int kServerLimit = 128;
 
-  explicit GroupEditDialog(Platform& platform);
+  explicit GroupEditDialog(Services& services);
 
   void SetGroups(const RegisteredGroups& groups);
   const RegisteredGroups& Groups() const { return groups_; }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "shell/StampText.h"
 #include "store/GroupMembership.h"
 #include "ui/ListFiller.h"
 
@@ -13,7 +14,6 @@ const MemberViewStyle kStatusListMemberView = {StampShown::MonthDayHourMinute, "
 
 namespace {
 
-constexpr std::size_t kStampLength = 16;
 constexpr std::size_t kColumnWidth = 16;
 
 void AppendPadded(std::string& out, const std::string& text, std::size_t width) {
@@ -23,20 +23,11 @@ void AppendPadded(std::string& out, const std::string& text, std::size_t width) 
 
 }  // namespace
 
-std::string StampTimeText(const std::string& s, const MemberViewStyle& style) {
-  if (s.size() != kStampLength) return style.noStamp;
-  // Characters counted from 1: month 5-6, day 7-8, hour 9-10, minute 11-12.
-  std::string out;
-  if (style.stampShown == StampShown::MonthDayHourMinute) {
-    out += s.substr(4, 2);
-    out += '/';
-    out += s.substr(6, 2);
-    out += ' ';
-  }
-  out += s.substr(8, 2);
-  out += ':';
-  out += s.substr(10, 2);
-  return out;
+std::string StampTimeText(const std::string& stamp, const MemberViewStyle& style) {
+  const std::string text = style.stampShown == StampShown::MonthDayHourMinute
+                               ? StampMonthDayHourMinute(stamp)
+                               : StampHourMinute(stamp);
+  return text.empty() ? style.noStamp : text;
 }
 
 std::string MemberLine(const StatusRecord& member, const MemberViewStyle& style) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "res/resource.h"
 #include "store/StatusRecord.h"
 #include "ui/DialogView.h"
 
@@ -24,7 +25,7 @@ extern const MemberViewStyle kMultiGroupMemberView;  // 09:30, "", stops
 extern const MemberViewStyle kGroupMemberView;       // 06/15 09:30, "", stops
 extern const MemberViewStyle kStatusListMemberView;  // 06/15 09:30, "??:??", loads
 
-constexpr int kMemberListId = 1000;
+constexpr int kMemberListId = IDC_MEMBER_LIST;
 
 // The stamp's characters are copied, not checked as digits.
 std::string StampTimeText(const std::string& stamp, const MemberViewStyle& style);

@@ -4,22 +4,30 @@
 #include <vector>
 
 #include "group/GroupEditDialog.h"
-#include "group/MemberView.h"
 #include "ui/Controls.h"
 #include "ui/ListFiller.h"
 
 namespace quorvel {
 
+namespace {
+const char kEditionSelectItem[] = "エディション選択";
+}  // namespace
+
 MultiGroupWindow::MultiGroupWindow(Services& services, std::string groupListPath)
     : MainWindow(kTemplateId, kMultiGroupWindowTraits, services),
-      groupListPath_(std::move(groupListPath)) {}
+      groupListPath_(std::move(groupListPath)),
+      members_(services, kMultiGroupMemberView) {}
 
-bool MultiGroupWindow::OnInit() {
-  Dialog::OnInit();
-  RunOpenSteps();
-  View().SetTitle(Traits().title);
+void MultiGroupWindow::OnOpen() {
+  // Right after the version item, so a member finds the other editions
+  // without a command line.
+  View().AppendSystemMenuItem(kEditionSelectCommand, kEditionSelectItem, false);
   FillGroupList();
-  PlaceWindow();
+}
+
+bool MultiGroupWindow::OnSysCommand(int command) {
+  if ((command & 0xFFF0) != kEditionSelectCommand) return MainWindow::OnSysCommand(command);
+  services_.opener.ChooseEdition();
   return true;
 }
 
@@ -29,13 +37,13 @@ void MultiGroupWindow::OnCommand(int id, int notification) {
       if (notification == kNotifySelChange) ChooseGroup();
       break;
     case kMemberListId:
-      if (notification == kNotifyDoubleClick) Memo();
+      if (notification == kNotifyDoubleClick) members_.ComposeMemo(View());
       break;
     case kRefreshId:
       RefreshMembers();
       break;
     case kMemoId:
-      Memo();
+      members_.ComposeMemo(View());
       break;
     case kProxyInputId:
       ProxyInput();
@@ -69,37 +77,16 @@ void MultiGroupWindow::ChooseGroup() {
 }
 
 void MultiGroupWindow::RefreshMembers() {
-  quorvel::RefreshMembers(services_.platform, View(), kMemberListId, members_, shownServerName_,
-                          shownGroup_, kMultiGroupMemberView);
-}
-
-bool MultiGroupWindow::SelectedMember(MemberAddress& out) {
-  // Every refresh refills the list whole, so a selected line is the member
-  // at that position of the latest load.
-  const int line = View().ListSelection(kMemberListId);
-  if (line < 0 || line >= members_.memberCount ||
-      line >= static_cast<int>(members_.members.size()))
-    return false;
-  const StatusRecord& member = members_.members[line];
-  out = {shownServerName_, shownGroup_, member.code, member.name};
-  return true;
-}
-
-void MultiGroupWindow::Memo() {
-  MemberAddress member;
-  if (!SelectedMember(member)) return;
-  ComposeMemo(member);
+  members_.Refresh(View(), shownServerName_, shownGroup_);
 }
 
 void MultiGroupWindow::ProxyInput() {
-  MemberAddress member;
-  if (!SelectedMember(member)) return;
-  RunProxyInput(member);
-  RefreshMembers();
+  // The new status shows at once, however the personal window ended.
+  if (members_.ProxyInput(View())) RefreshMembers();
 }
 
 void MultiGroupWindow::ManageGroups() {
-  GroupEditDialog dialog(services_.platform);
+  GroupEditDialog dialog(services_);
   // The dialog starts from the file, not from what this window holds.
   ReadGroupList(services_.platform, groups_, groupListPath_);
   dialog.SetGroups(groups_);
@@ -110,11 +97,5 @@ void MultiGroupWindow::ManageGroups() {
   // save brings the old entries back.
   FillGroupList();
 }
-
-// The memo dialog and the personal window are not in the program yet; until
-// they are, memo and proxy input hand over to nothing.
-void MultiGroupWindow::ComposeMemo(const MemberAddress& /*member*/) {}
-
-void MultiGroupWindow::RunProxyInput(const MemberAddress& /*member*/) {}
 
 }  // namespace quorvel

@@ -3,6 +3,8 @@
 // of the chosen group on the right, memo and proxy input for a member.
 #include <string>
 
+#include "group/MemberPane.h"
+#include "res/resource.h"
 #include "shell/MainWindow.h"
 #include "shell/Services.h"
 #include "store/GroupListFile.h"
@@ -10,62 +12,48 @@
 
 namespace quorvel {
 
-// Who a memo or a proxy input is for.
-struct MemberAddress {
-  std::string serverName;
-  std::string group;
-  std::string code;
-  std::string name;
-};
-
 class MultiGroupWindow : public MainWindow {
  public:
-  static constexpr int kTemplateId = 139;
-  static constexpr int kMemberListId = 1000;
-  static constexpr int kGroupListId = 1001;
-  static constexpr int kShownGroupId = 1039;
-  static constexpr int kRefreshId = 1007;
-  static constexpr int kMemoId = 3;
-  static constexpr int kProxyInputId = 1075;
-  static constexpr int kGroupManagementId = 1013;
+  static constexpr int kTemplateId = IDD_MULTIGROUP;
+  static constexpr int kMemberListId = IDC_MEMBER_LIST;
+  static constexpr int kGroupListId = IDC_GROUP_LIST;
+  static constexpr int kShownGroupId = IDC_SHOWN_GROUP;
+  static constexpr int kRefreshId = IDC_REFRESH;
+  static constexpr int kMemoId = IDC_MEMO;
+  static constexpr int kProxyInputId = IDC_PROXY_INPUT;
+  static constexpr int kGroupManagementId = IDC_GROUP_MANAGE;
+  static constexpr int kEditionSelectCommand = IDM_EDITION_SELECT;
 
   // groupListPath: the group list file, "QVL.gl" in the current directory
   // unless a test says otherwise.
   explicit MultiGroupWindow(Services& services,
                             std::string groupListPath = kGroupListFileName);
 
-  bool OnInit() override;
   void OnCommand(int id, int notification) override;
+  bool OnSysCommand(int command) override;
 
   void RefreshMembers();
 
   const std::string& ShownServerName() const { return shownServerName_; }
   const std::string& ShownGroup() const { return shownGroup_; }
   const RegisteredGroups& Groups() const { return groups_; }
-  const MemberList& Members() const { return members_; }
+  const MemberList& Members() const { return members_.Members(); }
 
  protected:
-  // Hand-overs to the personal edition's dialogs, run modally; their
-  // results are not used.
-  virtual void ComposeMemo(const MemberAddress& member);
-  virtual void RunProxyInput(const MemberAddress& member);
-
+  void OnOpen() override;
   void RefreshAfterRestore() override { RefreshMembers(); }
 
  private:
   void FillGroupList();
   void ChooseGroup();
-  void Memo();
   void ProxyInput();
   void ManageGroups();
-  // The member at the member list's selection; false when none is selected.
-  bool SelectedMember(MemberAddress& out);
 
   std::string groupListPath_;
   std::string shownServerName_;
   std::string shownGroup_;
   RegisteredGroups groups_;
-  MemberList members_;
+  MemberPane members_;
 };
 
 }  // namespace quorvel

@@ -1,17 +1,19 @@
 #include "shell/MainWindow.h"
 
+#include "res/resource.h"
 #include "shell/VersionPanel.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
 
-const MainWindowTraits kPersonalWindowTraits = {"Quorvelパーソナル", 1011, kIdCancel, 128, 129,
-                                                false, 1};
-const MainWindowTraits kGroupWindowTraits = {"Quorvelグループ", kIdCancel, 1080, 148, 130, true, 2};
-const MainWindowTraits kMultiUserWindowTraits = {"Quorvelマルチユーザー", 1011, kIdCancel, 149, 132,
-                                                 false, 3};
-const MainWindowTraits kMultiGroupWindowTraits = {"Quorvelマルチグループ", kIdCancel, 1080, 144,
-                                                  131, true, 4};
+const MainWindowTraits kPersonalWindowTraits = {
+    "Quorvelパーソナル", IDC_PANEL_ICONISE, kIdCancel, IDI_PERSONAL, IDI_PERSONAL_TRAY, false, 1};
+const MainWindowTraits kGroupWindowTraits = {
+    "Quorvelグループ", kIdCancel, IDC_CLOSE_WINDOW, IDI_GROUP, IDI_GROUP_TRAY, true, 2};
+const MainWindowTraits kMultiUserWindowTraits = {
+    "Quorvelマルチユーザー", IDC_PANEL_ICONISE, kIdCancel, IDI_MULTIUSER, IDI_MULTIUSER_TRAY, false, 3};
+const MainWindowTraits kMultiGroupWindowTraits = {
+    "Quorvelマルチグループ", kIdCancel, IDC_CLOSE_WINDOW, IDI_MULTIGROUP, IDI_MULTIGROUP_TRAY, true, 4};
 
 const char kTrayTip[] = "Quorvel";
 
@@ -23,6 +25,20 @@ const char kTopKey[] = "Top";
 
 MainWindow::MainWindow(int templateId, const MainWindowTraits& traits, Services& services)
     : Dialog(templateId, services.platform.prompt), services_(services), traits_(traits) {}
+
+bool MainWindow::OnInit() {
+  Dialog::OnInit();
+  RunOpenSteps();
+  View().SetTitle(traits_.title);
+  OnOpen();
+  if (PlacesItself()) PlaceWindow();
+  return true;
+}
+
+void MainWindow::OnDestroy() {
+  SavePosition();
+  OnClose();
+}
 
 void MainWindow::OnCommand(int id, int /*notification*/) {
   if (id == traits_.iconiseControl) {
@@ -45,15 +61,14 @@ void MainWindow::OnCancel() {
 
 void MainWindow::Close() { View().End(traits_.closeControl == kIdCancel ? kIdCancel : 0); }
 
-bool MainWindow::RunOpenSteps() {
+void MainWindow::RunOpenSteps() {
   // The new window still carries its template's caption (with a blank), so
   // it never finds itself here.
-  const bool handedOver = View().PostActivationRequest(traits_.title);
-  if (handedOver) View().End(0);
+  handedOver_ = View().PostActivationRequest(traits_.title);
+  if (handedOver_) View().End(0);
   const std::string item = View().LoadString(kVersionStringId);
-  if (!item.empty()) View().AppendSystemMenuItem(kVersionCommand, item);
+  if (!item.empty()) View().AppendSystemMenuItem(kVersionCommand, item, true);
   View().SetIcons(traits_.windowIcon);
-  return handedOver;
 }
 
 void MainWindow::PlaceWindow() {
@@ -122,6 +137,5 @@ bool MainWindow::OnSysCommand(int command) {
   return true;
 }
 
-void MainWindow::OnDestroy() { SavePosition(); }
 
 }  // namespace quorvel

@@ -26,9 +26,19 @@ extern const MainWindowTraits kMultiGroupWindowTraits;
 
 extern const char kTrayTip[];  // "Quorvel"
 
+// The opening and closing of every main window happen here, in the one
+// order the windows share; a window fills in its own part through the hooks.
 class MainWindow : public Dialog {
  public:
   MainWindow(int templateId, const MainWindowTraits& traits, Services& services);
+
+  // Standard initialisation, the hand-over to a running window of the same
+  // title, the version item and icons, the title, the window's own part
+  // (OnOpen), then the placement. After a hand-over the rest still runs, as
+  // the window is destroyed only once its initialisation is over.
+  bool OnInit() final;
+  // Saves the position, then the window's own part (OnClose).
+  void OnDestroy() final;
 
   // The iconise and close controls; the hidden OK button does nothing.
   // Windows pass every command they do not handle themselves on to here.
@@ -38,32 +48,34 @@ class MainWindow : public Dialog {
   void OnTrayMessage(int mouseMessage) override;
   void OnActivationRequest() override;
   bool OnSysCommand(int command) override;
-  // Saves the position; a window overriding it must call it.
-  void OnDestroy() override;
   void OnTaskbarCreated() override;
 
   bool Iconised() const { return iconised_; }
+  bool HandedOver() const { return handedOver_; }
   const MainWindowTraits& Traits() const { return traits_; }
 
  protected:
-  // The first steps of opening: hands over to a running window of the same
-  // title (ending this one with 0), adds the version item, sets the icons.
-  // The rest of the opening still runs after a hand-over, as the window is
-  // destroyed only once its initialisation is over. True when handed over.
-  bool RunOpenSteps();
-  // The last step of opening: the saved position, clamped to the desktop.
-  void PlaceWindow();
-  void Iconise();
-  void Close();
-  void SavePosition();
+  // The window's own opening steps, between the title and the placement.
+  virtual void OnOpen() {}
+  // False where the opener decides the place (proxy input).
+  virtual bool PlacesItself() const { return true; }
+  virtual void OnClose() {}
   // The list reload of a tray restore, for windows whose traits ask for it.
   virtual void RefreshAfterRestore() {}
+
+  void Iconise();
+  void Close();
 
   Services& services_;
 
  private:
+  void RunOpenSteps();
+  void PlaceWindow();
+  void SavePosition();
+
   const MainWindowTraits traits_;
   bool iconised_ = false;
+  bool handedOver_ = false;
 };
 
 }  // namespace quorvel

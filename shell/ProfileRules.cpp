@@ -39,6 +39,15 @@ std::string ReadButtonLabel(Profile& profile, int n) {
   return profile.ReadText(kButton, ButtonLabelKey(n), DefaultButtonLabel(n));
 }
 
+void WriteButtonLabel(Profile& profile, int n, const std::string& label) {
+  profile.WriteText(kButton, ButtonLabelKey(n), label);
+}
+
+std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, int n,
+                                   int capacity) {
+  return profile.ReadForeignText(path, kButton, ButtonLabelKey(n), "", capacity);
+}
+
 Identity ReadIdentity(Profile& profile) {
   Identity id;
   id.name = profile.ReadText(kPersonal, "MyName", "");

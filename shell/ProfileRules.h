@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Profile.h"
+#include "shell/MemberAddress.h"
 
 namespace quorvel {
 
@@ -16,10 +17,14 @@ std::string DefaultButtonLabel(int n);   // "項目%d"
 // Label of status button n (1..21) from section "Button"; absent gives the
 // default, present but empty gives the empty text.
 std::string ReadButtonLabel(Profile& profile, int n);
+void WriteButtonLabel(Profile& profile, int n, const std::string& label);
+// Label n of a dropped profile file, at most capacity - 1 bytes; empty when
+// the file has none.
+std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, int n,
+                                   int capacity);
 
-struct Identity {
-  std::string name, code, group, serverName;
-};
+// The desk's own member, as the profile keeps it.
+using Identity = MemberAddress;
 
 // "Personal"/"MyName", "MyCode", "Group" and "System"/"ServerName".
 Identity ReadIdentity(Profile& profile);

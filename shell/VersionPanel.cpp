@@ -14,7 +14,8 @@ std::string EditionLabelOf(int index) {
   }
 }
 
-VersionPanel::VersionPanel(Prompt& prompt) : Dialog(kTemplateId, prompt) {
+VersionPanel::VersionPanel(Services& services)
+    : Dialog(kTemplateId, services.platform.prompt) {
   Exchange(kLabelControl, label_, kLabelLimit);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "res/resource.h"
 #include "shell/Services.h"
 #include "ui/Dialog.h"
 
@@ -11,14 +12,13 @@ namespace quorvel {
 // by a 500 ms timer until the user closes it.
 class VersionPanel : public Dialog {
  public:
-  static constexpr int kTemplateId = 146;
-  static constexpr int kLabelControl = 1086;
+  static constexpr int kTemplateId = IDD_VERSION;
+  static constexpr int kLabelControl = IDC_EDITION_LABEL;
   static constexpr int kLabelLimit = 64;
   static constexpr int kTimerId = 1;
   static constexpr int kTimerPeriod = 500;
 
-  explicit VersionPanel(Prompt& prompt);
-  explicit VersionPanel(Services& services) : VersionPanel(services.platform.prompt) {}
+  explicit VersionPanel(Services& services);
 
   // 1 personal, 2 group, 3 multi-user, 4 multi-group; 0 (the default) and
   // anything unknown show the universal panel.

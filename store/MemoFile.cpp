@@ -133,18 +133,28 @@ bool WriteMemos(Platform& platform, const StatusRecord& record) {
 
 bool DeleteMemo(Platform& platform, const StatusRecord& record, int index) {
   if (!HasIdentity(platform, record)) return false;
+  switch (DeleteMemoQuietly(platform, record, index)) {
+    case MemoDeletion::Deleted:
+      return true;
+    case MemoDeletion::NoSuchMemo:
+      return false;
+    case MemoDeletion::CannotOpen:
+      platform.prompt.Alert(kCannotSend);
+      return false;
+    case MemoDeletion::CannotRewrite:
+      platform.prompt.Alert(kCannotRewrite);
+      return false;
+  }
+  return false;
+}
+
+MemoDeletion DeleteMemoQuietly(Platform& platform, const StatusRecord& record, int index) {
   OpenResult opened = OpenShared(platform, MemoFilePath(record), FileAccess::ReadWrite,
                                  FileShare::None, FileDisposition::OpenExisting, kMemoRetryMs);
-  if (!opened.file) {
-    platform.prompt.Alert(kCannotSend);
-    return false;
-  }
+  if (!opened.file) return MemoDeletion::CannotOpen;
   File& file = *opened.file;
   std::string head;
-  if (!file.Read(head, kMemoReadMax)) {
-    platform.prompt.Alert(kCannotRewrite);
-    return false;
-  }
+  if (!file.Read(head, kMemoReadMax)) return MemoDeletion::CannotRewrite;
 
   // Find the line as ReadMemos numbers it: non-empty, ended, among the first 99.
   std::size_t cutStart = 0, cutEnd = 0;
@@ -164,30 +174,21 @@ bool DeleteMemo(Platform& platform, const StatusRecord& record, int index) {
     }
     start = lf + 1;
   }
-  if (!found) return false;
+  if (!found) return MemoDeletion::NoSuchMemo;
 
   // Move everything after the line down over it, a chunk at a time, so that
   // a file of any size keeps every other byte.
   std::uint64_t from = cutEnd, to = cutStart;
   std::string chunk;
   for (;;) {
-    if (!file.Seek(from) || !file.Read(chunk, kChunk)) {
-      platform.prompt.Alert(kCannotRewrite);
-      return false;
-    }
+    if (!file.Seek(from) || !file.Read(chunk, kChunk)) return MemoDeletion::CannotRewrite;
     if (chunk.empty()) break;
-    if (!file.Seek(to) || !file.Write(chunk)) {
-      platform.prompt.Alert(kCannotRewrite);
-      return false;
-    }
+    if (!file.Seek(to) || !file.Write(chunk)) return MemoDeletion::CannotRewrite;
     from += chunk.size();
     to += chunk.size();
   }
-  if (!file.Seek(to) || !file.Truncate()) {
-    platform.prompt.Alert(kCannotRewrite);
-    return false;
-  }
-  return true;
+  if (!file.Seek(to) || !file.Truncate()) return MemoDeletion::CannotRewrite;
+  return MemoDeletion::Deleted;
 }
 
 }  // namespace quorvel

@@ -30,6 +30,16 @@ bool WriteMemos(Platform& platform, const StatusRecord& record);
 // memo (another desk deleted it meanwhile) returns false silently, file as it was.
 bool DeleteMemo(Platform& platform, const StatusRecord& record, int index);
 
+// The same deletion without any message, for a caller that words failures
+// its own way (one failure, one message).
+enum class MemoDeletion {
+  Deleted,
+  NoSuchMemo,     // the index names no memo; the file is as it was
+  CannotOpen,     // missing, unreachable, or held through the retries
+  CannotRewrite,  // reading or rewriting failed
+};
+MemoDeletion DeleteMemoQuietly(Platform& platform, const StatusRecord& record, int index);
+
 // The walk of ReadMemos over the bytes read: the decoded memos of the first
 // kMaxMemos non-empty lines; overLimit is set when a further one follows.
 struct MemoContent {

@@ -114,4 +114,8 @@ bool MemberExists(Platform& platform, const StatusRecord& record) {
   return search->Next(found) && !found.isFolder;
 }
 
+bool DeleteStatusFile(Platform& platform, const StatusRecord& record) {
+  return platform.files.Delete(StatusFilePath(record));
+}
+
 }  // namespace quorvel

@@ -19,6 +19,9 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp);
 bool ReadStatus(Platform& platform, StatusRecord& record);
 // True when the member's status file exists.
 bool MemberExists(Platform& platform, const StatusRecord& record);
+// Deletes the member's status file, telling nobody: for taking back a
+// status file just written by an operation that failed later.
+bool DeleteStatusFile(Platform& platform, const StatusRecord& record);
 
 // The part of ReadStatus that needs no file: fills the record from the
 // bytes read (at most kStatusReadMax of them matter) and sets the memo

@@ -1,5 +1,6 @@
 #pragma once
 // Ids and codes that the portable windows share with the Win32 host.
+#include "res/resource.h"
 
 namespace quorvel {
 
@@ -18,10 +19,13 @@ constexpr int kMouseLeftDouble = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr int kMouseRightDown = 0x0204;   // WM_RBUTTONDOWN
 constexpr int kMouseMove = 0x0200;        // WM_MOUSEMOVE
 
+// System messages a dialog may answer through OnMessage.
+constexpr unsigned kQueryDragIconMessage = 0x0037;  // WM_QUERYDRAGICON
+
 // The program's own window messages.
 constexpr unsigned kTrayMessage = 0x8000 + 100;         // WM_APP+100
 constexpr unsigned kActivationRequest = 0x8000 + 101;   // WM_APP+101
-constexpr int kVersionCommand = 16;                     // system-menu item
-constexpr int kVersionStringId = 101;                   // "バージョン情報"
+constexpr int kVersionCommand = IDM_VERSION;            // system-menu item
+constexpr int kVersionStringId = IDS_VERSION_ITEM;      // "バージョン情報"
 
 }  // namespace quorvel

@@ -9,7 +9,8 @@ std::string LimitMessage(int limit) {
 }
 
 bool Dialog::OnInit() {
-  for (const Binding& b : bindings_) View().SetLimit(b.controlId, b.limit);
+  for (const Binding& b : bindings_)
+    if (b.limit != kNoLimit) View().SetLimit(b.controlId, b.limit);
   ShowValues();
   return true;
 }
@@ -34,10 +35,14 @@ void Dialog::Exchange(int controlId, std::string& value, int limit) {
   bindings_.push_back({controlId, &value, limit});
 }
 
+void Dialog::Exchange(int controlId, std::string& value) {
+  bindings_.push_back({controlId, &value, kNoLimit});
+}
+
 bool Dialog::TakeValues() {
   for (const Binding& b : bindings_) {
     std::string text = View().GetText(b.controlId);
-    if (static_cast<int>(text.size()) > b.limit) {
+    if (b.limit != kNoLimit && text.size() > static_cast<std::size_t>(b.limit)) {
       prompt_.Alert(LimitMessage(b.limit));
       View().Focus(b.controlId);
       return false;

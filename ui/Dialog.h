@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ class Dialog {
   virtual void OnActivationRequest() {}
   virtual void OnEndSession(bool /*ending*/) {}
   virtual void OnTaskbarCreated() {}
+  // Any message no handler above covers. True when handled, with the
+  // message's result; otherwise the system's default processing runs.
+  virtual bool OnMessage(unsigned /*message*/, std::uintptr_t /*wParam*/,
+                         std::intptr_t /*lParam*/, std::intptr_t& /*result*/) {
+    return false;
+  }
 
  protected:
   DialogView& View() { return *view_; }
@@ -46,16 +53,20 @@ class Dialog {
   // Registers a value exchanged with an edit control, limited to `limit`
   // bytes. Values are taken in the order they were registered.
   void Exchange(int controlId, std::string& value, int limit);
+  // The same without a limit: read-only boxes, whose text the program put
+  // there itself and takes back unchanged, however long.
+  void Exchange(int controlId, std::string& value);
   // Controls into values; false (after the limit message, with the focus on
   // that control) at the first text over its limit.
   bool TakeValues();
   void ShowValues();
 
  private:
+  static constexpr int kNoLimit = -1;
   struct Binding {
     int controlId;
     std::string* value;
-    int limit;
+    int limit;  // kNoLimit: none
   };
   int templateId_;
   Prompt& prompt_;

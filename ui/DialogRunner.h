@@ -4,11 +4,15 @@ namespace quorvel {
 
 class Dialog;
 
-// Runs a child dialog modally over the dialog that is running now.
+// Runs dialogs modally and returns their results.
 class DialogRunner {
  public:
   virtual ~DialogRunner() = default;
+  // A child of the dialog that is running now.
   virtual int Run(Dialog& dialog) = 0;
+  // A window of its own, owned by nobody: a main window, which the taskbar
+  // shows and which outlives nothing.
+  virtual int RunUnowned(Dialog& dialog) = 0;
 };
 
 }  // namespace quorvel

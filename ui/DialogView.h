@@ -1,6 +1,7 @@
 #pragma once
 // A dialog's window and controls, addressed by control id. The Win32 host
 // implements it over an HWND; tests use a fake that records everything.
+#include <cstdint>
 #include <string>
 
 // windows.h, where included first, would rename LoadString below to
@@ -17,7 +18,11 @@ struct Rect {
   int Height() const { return bottom - top; }
 };
 
-enum class WindowShow { Hide, Restore };
+struct Size {
+  int cx = 0, cy = 0;
+};
+
+enum class WindowShow { Hide, Restore, Minimize };
 
 class DialogView {
  public:
@@ -37,26 +42,38 @@ class DialogView {
   virtual int ListSelection(int id) = 0;           // -1 when nothing is selected
   virtual void ListSelect(int id, int index) = 0;  // -1 removes the selection
   virtual void ListSetHorizontalExtent(int id, int pixels) = 0;
+  // A control's rectangle in the dialog's client pixels, and moving it
+  // there (repainted).
+  virtual Rect ControlRect(int id) = 0;
+  virtual void MoveControl(int id, const Rect& to) = 0;
 
   // The window itself.
   virtual std::string Title() = 0;
   virtual void SetTitle(const std::string& title) = 0;
   virtual void End(int result) = 0;
   virtual void ShowWindow(WindowShow how) = 0;
+  virtual bool IsIconic() = 0;
+  virtual Rect ClientRect() = 0;
   virtual void SetForeground() = 0;
   virtual Rect NormalRect() = 0;   // the restored rectangle, screen pixels
   virtual Rect DesktopRect() = 0;
   virtual void Place(int left, int top, int width, int height) = 0;  // on top, shown
   virtual void SetIcons(int iconId) = 0;                             // big, then small
   virtual std::string LoadString(int stringId) = 0;
-  // A separator and the item; false when the window has no system menu.
-  virtual bool AppendSystemMenuItem(int command, const std::string& text) = 0;
+  // The item at the end of the system menu, after a separator when asked;
+  // false when the window has no system menu.
+  virtual bool AppendSystemMenuItem(int command, const std::string& text,
+                                    bool separatorBefore) = 0;
   virtual bool AddTrayIcon(int iconId, const std::string& tip) = 0;
   virtual void DeleteTrayIcon() = 0;
   virtual void StartTimer(int id, int milliseconds) = 0;
   virtual void StopTimer(int id) = 0;
   virtual void Invalidate() = 0;                     // whole client area, erased
   virtual void DrawIcon(int iconId, int x, int y) = 0;  // while painting only
+  virtual void EraseIconBackground() = 0;               // while painting only
+  virtual Size IconSize() = 0;                          // the system's standard icon
+  // The icon as the system hands it out, for messages that answer with one.
+  virtual std::intptr_t IconHandle(int iconId) = 0;
 
   // Another top-level window: posts it the activation request when a window
   // with exactly this title exists; false when there is none.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/group/GroupDesk.h"
+#include "tests/support/Desk.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -14,9 +14,9 @@ using G = GroupEditDialog;
 const std::string kHyphens(66, '-');
 
 struct GroupEditDialogTest : ::testing::Test {
-  test::GroupDesk desk;
+  test::Desk desk;
   FakeView view;
-  GroupEditDialog dialog{desk.platform};
+  GroupEditDialog dialog{desk.services};
 
   void Open(const std::vector<std::pair<std::string, std::string>>& entries) {
     RegisteredGroups groups;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/group/GroupDesk.h"
+#include "tests/support/Desk.h"
 
 namespace quorvel {
 namespace {
@@ -73,7 +73,7 @@ TEST(MemberLine, TimeTextOfEachView) {
 }
 
 struct RefreshTest : ::testing::Test {
-  test::GroupDesk desk;
+  test::Desk desk;
   test::FakeView view;
   MemberList members;
 

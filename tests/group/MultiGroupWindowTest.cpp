@@ -5,7 +5,9 @@
 #include <functional>
 
 #include "group/GroupEditDialog.h"
-#include "tests/group/GroupDesk.h"
+#include "personal/MemoComposeDialog.h"
+#include "personal/PersonalWindow.h"
+#include "tests/support/Desk.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -16,28 +18,28 @@ using test::FakeView;
 constexpr int kMembers = MultiGroupWindow::kMemberListId;
 constexpr int kGroups = MultiGroupWindow::kGroupListId;
 
-// Records what would go to the memo dialog and the proxy-input window; the
-// proxy input can act as the user there.
-class RecordingMultiGroupWindow : public MultiGroupWindow {
- public:
-  using MultiGroupWindow::MultiGroupWindow;
+struct MultiGroupWindowTest : ::testing::Test {
+  test::Desk desk;
+  FakeView view;
+  std::string listFile = desk.share / "QVL.gl";
+  MultiGroupWindow window{desk.services, listFile};
+  // Who the memo dialog and the proxy-input window were opened for; the
+  // proxy input can act as the user there.
   std::vector<MemberAddress> memos;
   std::vector<MemberAddress> proxies;
   std::function<void(const MemberAddress&)> duringProxyInput;
 
- protected:
-  void ComposeMemo(const MemberAddress& m) override { memos.push_back(m); }
-  void RunProxyInput(const MemberAddress& m) override {
-    proxies.push_back(m);
-    if (duringProxyInput) duringProxyInput(m);
+  MultiGroupWindowTest() {
+    desk.runner.On(MemoComposeDialog::kTemplateId, [this](Dialog& d, FakeView&) {
+      memos.push_back(dynamic_cast<MemoComposeDialog&>(d).Addressee());
+    });
+    desk.runner.On(PersonalWindow::kTemplateId, [this](Dialog& d, FakeView&) {
+      auto& personal = dynamic_cast<PersonalWindow&>(d);
+      EXPECT_TRUE(personal.ProxyInput());
+      proxies.push_back(personal.Member());
+      if (duringProxyInput) duringProxyInput(personal.Member());
+    });
   }
-};
-
-struct MultiGroupWindowTest : ::testing::Test {
-  test::GroupDesk desk;
-  FakeView view;
-  std::string listFile = desk.share / "QVL.gl";
-  RecordingMultiGroupWindow window{desk.services, listFile};
 
   void WriteList(const std::string& bytes) { test::WriteFileBytes(listFile, bytes); }
   // One entry line of the group list file for a group on the test share.
@@ -89,8 +91,8 @@ TEST_F(MultiGroupWindowTest, RefreshBeforeAGroupIsChosenOnlyEmptiesTheList) {
   // Memo and proxy input without a member do nothing either.
   Press(MultiGroupWindow::kMemoId);
   Press(MultiGroupWindow::kProxyInputId);
-  EXPECT_TRUE(window.memos.empty());
-  EXPECT_TRUE(window.proxies.empty());
+  EXPECT_TRUE(memos.empty());
+  EXPECT_TRUE(proxies.empty());
 }
 
 TEST_F(MultiGroupWindowTest, ChoosingAGroupShowsItsMembers) {
@@ -138,8 +140,8 @@ TEST_F(MultiGroupWindowTest, MemoGoesToTheSelectedMemberWithoutRefresh) {
   view.ListSelect(kMembers, 1);
   window.OnCommand(kMembers, kNotifyDoubleClick);
   Press(MultiGroupWindow::kMemoId);
-  ASSERT_EQ(window.memos.size(), 2u);
-  for (const MemberAddress& m : window.memos) {
+  ASSERT_EQ(memos.size(), 2u);
+  for (const MemberAddress& m : memos) {
     EXPECT_EQ(m.serverName, desk.share.Path());
     EXPECT_EQ(m.group, "g");
     EXPECT_EQ(m.code, "B02");
@@ -148,7 +150,7 @@ TEST_F(MultiGroupWindowTest, MemoGoesToTheSelectedMemberWithoutRefresh) {
   EXPECT_EQ(view.ListSelection(kMembers), 1);  // not refreshed
   // A plain selection change in the member list opens nothing.
   window.OnCommand(kMembers, kNotifySelChange);
-  EXPECT_EQ(window.memos.size(), 2u);
+  EXPECT_EQ(memos.size(), 2u);
 }
 
 TEST_F(MultiGroupWindowTest, ProxyInputShowsTheNewStatusAtOnce) {
@@ -157,15 +159,15 @@ TEST_F(MultiGroupWindowTest, ProxyInputShowsTheNewStatusAtOnce) {
   Open();
   Choose(0);
   view.ListSelect(kMembers, 0);
-  window.duringProxyInput = [&](const MemberAddress& m) {
+  duringProxyInput = [&](const MemberAddress& m) {
     desk.PutMember(m.group, m.code, "Taro A01 Out 1999061511450000\n");
   };
   Press(MultiGroupWindow::kProxyInputId);
-  ASSERT_EQ(window.proxies.size(), 1u);
-  EXPECT_EQ(window.proxies[0].code, "A01");
-  EXPECT_EQ(window.proxies[0].name, "Taro");
-  EXPECT_EQ(window.proxies[0].group, "g");
-  EXPECT_EQ(window.proxies[0].serverName, desk.share.Path());
+  ASSERT_EQ(proxies.size(), 1u);
+  EXPECT_EQ(proxies[0].code, "A01");
+  EXPECT_EQ(proxies[0].name, "Taro");
+  EXPECT_EQ(proxies[0].group, "g");
+  EXPECT_EQ(proxies[0].serverName, desk.share.Path());
   ASSERT_EQ(MemberLines().size(), 1u);
   EXPECT_EQ(MemberLines()[0].substr(MemberLines()[0].size() - 11), "Out (11:45)");
 }
@@ -319,9 +321,9 @@ class OrderView : public FakeView {
     calls.push_back(title == t ? "find (own title already set)" : "find");
     return FakeView::PostActivationRequest(t);
   }
-  bool AppendSystemMenuItem(int command, const std::string& text) override {
-    calls.push_back("menu");
-    return FakeView::AppendSystemMenuItem(command, text);
+  bool AppendSystemMenuItem(int command, const std::string& text, bool separator) override {
+    calls.push_back("menu " + std::to_string(command));
+    return FakeView::AppendSystemMenuItem(command, text, separator);
   }
   void SetIcons(int iconId) override {
     calls.push_back("icons");
@@ -345,7 +347,7 @@ class OrderView : public FakeView {
     FakeView::DeleteTrayIcon();
   }
   void ShowWindow(WindowShow how) override {
-    calls.push_back(how == WindowShow::Hide ? "hide" : "restore");
+    calls.push_back(how == WindowShow::Hide ? "hide" : how == WindowShow::Restore ? "restore" : "minimize");
     FakeView::ShowWindow(how);
   }
 };
@@ -358,7 +360,7 @@ TEST_F(MultiGroupWindowTest, OpeningAndTrayRestoreRunTheirStepsInOrder) {
   v.strings[kVersionStringId] = "バージョン情報";
   window.Attach(&v);
   window.OnInit();
-  EXPECT_EQ(v.calls, (std::vector<std::string>{"find", "menu", "icons", "title",
+  EXPECT_EQ(v.calls, (std::vector<std::string>{"find", "menu 16", "icons", "title", "menu 32",
                                                "add " + std::to_string(kGroups), "place"}));
   v.ListSelect(kGroups, 0);
   window.OnCommand(kGroups, kNotifySelChange);

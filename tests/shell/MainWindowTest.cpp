@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/group/GroupDesk.h"
+#include "tests/support/Desk.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -17,22 +17,20 @@ class BareWindow : public MainWindow {
  public:
   BareWindow(const MainWindowTraits& traits, Services& services)
       : MainWindow(500, traits, services) {}
-  bool OnInit() override {
-    Dialog::OnInit();
-    handedOver = RunOpenSteps();
-    View().SetTitle(Traits().title);
-    PlaceWindow();
-    return true;
-  }
-  bool handedOver = false;
   int refreshes = 0;
+  int opens = 0;
+  int closes = 0;
+  bool placesItself = true;
 
  protected:
+  void OnOpen() override { ++opens; }
+  bool PlacesItself() const override { return placesItself; }
+  void OnClose() override { ++closes; }
   void RefreshAfterRestore() override { ++refreshes; }
 };
 
 struct MainWindowTest : ::testing::Test {
-  test::GroupDesk desk;
+  test::Desk desk;
   FakeView view;
 
   void Open(BareWindow& window) {
@@ -66,7 +64,7 @@ TEST_F(MainWindowTest, PlacementClampsTheSavedPosition) {
        10, 20, 10, 20},
   };
   for (const PlacementCase& c : cases) {
-    test::GroupDesk d;
+    test::Desk d;
     FakeView v;
     v.desktop = c.desktop;
     v.normal = c.normal;
@@ -121,7 +119,7 @@ TEST_F(MainWindowTest, RunningWindowOfTheSameTitleTakesOver) {
   view.normal = {5, 6, 405, 306};
   BareWindow window(kGroupWindowTraits, desk.services);
   Open(window);
-  EXPECT_TRUE(window.handedOver);
+  EXPECT_TRUE(window.HandedOver());
   EXPECT_EQ(view.activationsPosted, std::vector<std::string>{"Quorvelグループ"});
   EXPECT_TRUE(view.ended);
   EXPECT_EQ(view.result, 0);
@@ -138,7 +136,7 @@ TEST_F(MainWindowTest, TitleMustMatchExactly) {
   view.otherWindows = {"Quorvel グループ", "Quorvelグループ2"};
   BareWindow window(kGroupWindowTraits, desk.services);
   Open(window);
-  EXPECT_FALSE(window.handedOver);
+  EXPECT_FALSE(window.HandedOver());
   EXPECT_FALSE(view.ended);
 }
 
@@ -176,7 +174,7 @@ TEST_F(MainWindowTest, ControlsPerTraits) {
       {&kPersonalWindowTraits, kIdOk, false, false, 0, 0},
   };
   for (const Case& c : cases) {
-    test::GroupDesk d;
+    test::Desk d;
     FakeView v;
     BareWindow window(*c.traits, d.services);
     window.Attach(&v);
@@ -278,7 +276,7 @@ TEST_F(MainWindowTest, VersionCommandRunsTheVersionPanel) {
   };
   for (const Case& c : {Case{&kPersonalWindowTraits, 1}, Case{&kGroupWindowTraits, 2},
                         Case{&kMultiUserWindowTraits, 3}, Case{&kMultiGroupWindowTraits, 4}}) {
-    test::GroupDesk d;
+    test::Desk d;
     FakeView v;
     int seen = -1;
     d.runner.On(VersionPanel::kTemplateId, [&](Dialog& panel, FakeView&) {

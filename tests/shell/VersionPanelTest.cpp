@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "tests/support/Desk.h"
 #include "tests/support/FakeView.h"
 #include "tests/support/RecordingPrompt.h"
 #include "tests/support/ScriptedRunner.h"
@@ -22,9 +23,10 @@ Drawn PaintOnce(VersionPanel& panel, FakeView& view) {
 }
 
 struct Opened {
-  RecordingPrompt prompt;
+  Desk desk;
+  RecordingPrompt& prompt = desk.prompt;
   FakeView view;
-  VersionPanel panel{prompt};
+  VersionPanel panel{desk.services};
   explicit Opened(int edition, bool setEdition = true) {
     if (setEdition) panel.SetEdition(edition);
     panel.Attach(&view);
@@ -133,8 +135,8 @@ TEST(VersionPanel, EscEndsWithoutTakingTheLabel) {
 }
 
 TEST(VersionPanel, ClosingStopsTheTimerAndReopeningStartsAtPhaseZero) {
-  RecordingPrompt prompt;
-  VersionPanel panel(prompt);
+  Desk desk;
+  VersionPanel panel(desk.services);
   panel.SetEdition(2);
   ScriptedRunner runner;
   runner.On(146, [&](Dialog& d, FakeView&) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,21 +21,23 @@ class FakeView : public DialogView {
     int iconId, x, y;
   };
 
-  std::string GetText(int id) override { return texts[id]; }
-  void SetText(int id, const std::string& text) override { texts[id] = text; }
-  void SetLimit(int id, int bytes) override { limits[id] = bytes; }
-  void Enable(int id, bool e) override { enabled[id] = e; }
-  void Show(int id, bool s) override { shown[id] = s; }
-  void Focus(int id) override { focus = id; }
+  std::string GetText(int id) override { return texts[Touch(id)]; }
+  void SetText(int id, const std::string& text) override { texts[Touch(id)] = text; }
+  void SetLimit(int id, int bytes) override { limits[Touch(id)] = bytes; }
+  void Enable(int id, bool e) override { enabled[Touch(id)] = e; }
+  void Show(int id, bool s) override { shown[Touch(id)] = s; }
+  void Focus(int id) override { focus = Touch(id); }
 
-  void ListReset(int id) override { lists[id] = List(); }
-  void ListAdd(int id, const std::string& line) override { lists[id].lines.push_back(line); }
-  int ListSelection(int id) override { return lists[id].selection; }
+  void ListReset(int id) override { lists[Touch(id)] = List(); }
+  void ListAdd(int id, const std::string& line) override { lists[Touch(id)].lines.push_back(line); }
+  int ListSelection(int id) override { return lists[Touch(id)].selection; }
   void ListSelect(int id, int index) override {
-    List& l = lists[id];
+    List& l = lists[Touch(id)];
     l.selection = (index >= 0 && index < static_cast<int>(l.lines.size())) ? index : -1;
   }
-  void ListSetHorizontalExtent(int id, int pixels) override { lists[id].extent = pixels; }
+  void ListSetHorizontalExtent(int id, int pixels) override { lists[Touch(id)].extent = pixels; }
+  Rect ControlRect(int id) override { return controlRects[Touch(id)]; }
+  void MoveControl(int id, const Rect& to) override { controlRects[Touch(id)] = to; }
 
   std::string Title() override { return title; }
   void SetTitle(const std::string& t) override { title = t; }
@@ -42,7 +45,13 @@ class FakeView : public DialogView {
     ended = true;
     result = r;
   }
-  void ShowWindow(WindowShow how) override { showCalls.push_back(how); visible = how != WindowShow::Hide; }
+  void ShowWindow(WindowShow how) override {
+    showCalls.push_back(how);
+    visible = how != WindowShow::Hide;
+    iconic = how == WindowShow::Minimize;
+  }
+  bool IsIconic() override { return iconic; }
+  Rect ClientRect() override { return client; }
   void SetForeground() override { ++foregroundCalls; }
   Rect NormalRect() override { return normal; }
   Rect DesktopRect() override { return desktop; }
@@ -52,8 +61,9 @@ class FakeView : public DialogView {
   }
   void SetIcons(int iconId) override { icon = iconId; }
   std::string LoadString(int stringId) override { return strings[stringId]; }
-  bool AppendSystemMenuItem(int command, const std::string& text) override {
+  bool AppendSystemMenuItem(int command, const std::string& text, bool separatorBefore) override {
     if (!hasSystemMenu) return false;
+    if (separatorBefore) ++systemMenuSeparators;
     systemMenu.push_back({command, text});
     return true;
   }
@@ -72,6 +82,9 @@ class FakeView : public DialogView {
   void StopTimer(int id) override { timers.erase(id); }
   void Invalidate() override { ++invalidations; }
   void DrawIcon(int iconId, int x, int y) override { drawn.push_back({iconId, x, y}); }
+  void EraseIconBackground() override { ++iconBackgroundErased; }
+  Size IconSize() override { return iconSize; }
+  std::intptr_t IconHandle(int iconId) override { return 0x10000 + iconId; }
   bool PostActivationRequest(const std::string& t) override {
     for (const std::string& other : otherWindows)
       if (other == t) {
@@ -80,6 +93,10 @@ class FakeView : public DialogView {
       }
     return false;
   }
+
+  // Every control id the window's code addressed, to hold against its
+  // template.
+  std::set<int> touched;
 
   // Shorthands for tests.
   std::vector<std::string>& Lines(int id) { return lists[id].lines; }
@@ -104,6 +121,7 @@ class FakeView : public DialogView {
   std::map<int, std::string> strings;
   bool hasSystemMenu = true;
   std::vector<std::pair<int, std::string>> systemMenu;
+  int systemMenuSeparators = 0;
   bool trayWorks = true;
   int trayIcon = 0;
   std::string trayTip;
@@ -114,6 +132,17 @@ class FakeView : public DialogView {
   std::vector<DrawnIcon> drawn;
   std::vector<std::string> otherWindows;
   std::vector<std::string> activationsPosted;
+  std::map<int, Rect> controlRects;
+  bool iconic = false;
+  Rect client{0, 0, 244, 118};
+  int iconBackgroundErased = 0;
+  Size iconSize{32, 32};
+
+ private:
+  int Touch(int id) {
+    touched.insert(id);
+    return id;
+  }
 };
 
 }  // namespace quorvel::test

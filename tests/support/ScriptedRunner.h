@@ -2,6 +2,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "tests/support/FakeView.h"
@@ -19,6 +20,11 @@ class ScriptedRunner : public DialogRunner {
 
   void On(int templateId, Script script) { scripts_[templateId].push_back(std::move(script)); }
 
+  int RunUnowned(Dialog& dialog) override {
+    ++unownedRuns;
+    return Run(dialog);
+  }
+
   int Run(Dialog& dialog) override {
     runs.push_back(dialog.TemplateId());
     FakeView view;
@@ -35,10 +41,13 @@ class ScriptedRunner : public DialogRunner {
     }
     dialog.OnDestroy();
     dialog.Attach(nullptr);
+    touched[dialog.TemplateId()].insert(view.touched.begin(), view.touched.end());
     return view.result;
   }
 
   std::vector<int> runs;  // template ids, in the order run
+  int unownedRuns = 0;
+  std::map<int, std::set<int>> touched;  // control ids each template's dialogs addressed
 
  private:
   // The last script of a template stays for every later run.

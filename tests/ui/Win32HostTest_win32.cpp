@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "shell/VersionPanel.h"
+#include "tests/support/Desk.h"
 #include "tests/support/RecordingPrompt.h"
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
@@ -102,7 +103,8 @@ std::string ItemText(HWND dialog, int id) { return WindowTextOf(GetDlgItem(dialo
 TEST(Win32Host, VersionPanelShowsTheEditionAndAnimates) {
   RecordingPrompt prompt;
   Win32DialogRunner runner(prompt);
-  VersionPanel panel(prompt);
+  Desk desk;
+  VersionPanel panel(desk.services);
   panel.SetEdition(2);
 
   std::string label;
@@ -336,7 +338,7 @@ TEST(Win32Host, ViewDrivesRealControls) {
     EXPECT_EQ(v.Title(), "Quorvelテスト窓");
     EXPECT_EQ(v.LoadString(101), "バージョン情報");
     EXPECT_EQ(v.LoadString(4000), "");
-    ASSERT_TRUE(v.AppendSystemMenuItem(16, "バージョン情報"));
+    ASSERT_TRUE(v.AppendSystemMenuItem(16, "バージョン情報", true));
     HMENU menu = GetSystemMenu(w, FALSE);
     const int items = GetMenuItemCount(menu);
     char itemText[64] = {};
@@ -423,7 +425,8 @@ TEST(Win32Host, AChildIsOwnedByTheDialogThatRunsIt) {
   RecordingPrompt prompt;
   Win32DialogRunner runner(prompt);
   ProbeDialog parent(140, prompt);
-  VersionPanel child(prompt);
+  Desk desk;
+  VersionPanel child(desk.services);
   parent.child = &child;
   parent.runner = &runner;
   HWND parentWindow = nullptr, childWindow = nullptr, childOwner = nullptr;
@@ -464,7 +467,8 @@ TEST(Win32Host, HoldForAScreenshot) {
   RecordingPrompt prompt;
   Win32DialogRunner runner(prompt);
   ProbeDialog main(139, prompt);
-  VersionPanel panel(prompt);
+  Desk desk;
+  VersionPanel panel(desk.services);
   panel.SetEdition(4);
   main.child = &panel;
   main.runner = &runner;

@@ -115,6 +115,14 @@ class PaintScope {
   PAINTSTRUCT paint_ = {};
 };
 
+// The few messages whose result a dialog procedure returns itself rather
+// than through DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT message) {
+  return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+         message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+         message == WM_QUERYDRAGICON || message == WM_INITDIALOG;
+}
+
 INT_PTR Route(Session& s, UINT message, WPARAM wParam, LPARAM lParam) {
   Dialog& dialog = *s.dialog;
   switch (message) {
@@ -154,9 +162,19 @@ INT_PTR Route(Session& s, UINT message, WPARAM wParam, LPARAM lParam) {
       // Handled first; the default processing still follows.
       dialog.OnActivationRequest();
       return FALSE;
-    default:
-      if (message == TaskbarCreatedMessage()) dialog.OnTaskbarCreated();
-      return FALSE;
+    default: {
+      if (message == TaskbarCreatedMessage()) {
+        dialog.OnTaskbarCreated();
+        return FALSE;
+      }
+      std::intptr_t result = 0;
+      if (!dialog.OnMessage(message, static_cast<std::uintptr_t>(wParam),
+                            static_cast<std::intptr_t>(lParam), result))
+        return FALSE;
+      if (ReturnsDirectly(message)) return static_cast<INT_PTR>(result);
+      SetWindowLongPtrA(s.window, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
+      return TRUE;
+    }
   }
 }
 

@@ -22,8 +22,8 @@ class Win32DialogRunner : public DialogRunner {
   // resources. Returns the dialog's end result, or -1 when the window could
   // not be made.
   int Run(Dialog& dialog) override;
-  // The same without an owner: the first (main) window of the program.
-  int RunUnowned(Dialog& dialog);
+  // The same without an owner: a main window.
+  int RunUnowned(Dialog& dialog) override;
 
   // The window of the innermost dialog running now (an HWND), or null.
   void* CurrentWindow() const;

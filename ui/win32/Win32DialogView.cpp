@@ -102,6 +102,19 @@ void Win32DialogView::ListSetHorizontalExtent(int id, int pixels) {
                       static_cast<WPARAM>(pixels < 0 ? 0 : pixels), 0);
 }
 
+Rect Win32DialogView::ControlRect(int id) {
+  HWND control = GetDlgItem(window_, id);
+  RECT r = {};
+  if (control == nullptr || !GetWindowRect(control, &r)) return Rect();
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void Win32DialogView::MoveControl(int id, const Rect& to) {
+  if (HWND control = GetDlgItem(window_, id))
+    MoveWindow(control, to.left, to.top, to.Width(), to.Height(), TRUE);
+}
+
 std::string Win32DialogView::Title() { return WindowTextOf(window_); }
 
 void Win32DialogView::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
@@ -109,7 +122,18 @@ void Win32DialogView::SetTitle(const std::string& title) { SetWindowTextA(window
 void Win32DialogView::End(int result) { EndDialog(window_, result); }
 
 void Win32DialogView::ShowWindow(WindowShow how) {
-  ::ShowWindow(window_, how == WindowShow::Hide ? SW_HIDE : SW_RESTORE);
+  int command = SW_RESTORE;
+  if (how == WindowShow::Hide) command = SW_HIDE;
+  if (how == WindowShow::Minimize) command = SW_MINIMIZE;
+  ::ShowWindow(window_, command);
+}
+
+bool Win32DialogView::IsIconic() { return ::IsIconic(window_) != FALSE; }
+
+Rect Win32DialogView::ClientRect() {
+  RECT r = {};
+  GetClientRect(window_, &r);
+  return Rect{r.left, r.top, r.right, r.bottom};
 }
 
 void Win32DialogView::SetForeground() { SetForegroundWindow(window_); }
@@ -158,10 +182,11 @@ std::string Win32DialogView::LoadString(int stringId) {
   return std::string();
 }
 
-bool Win32DialogView::AppendSystemMenuItem(int command, const std::string& text) {
+bool Win32DialogView::AppendSystemMenuItem(int command, const std::string& text,
+                                           bool separatorBefore) {
   HMENU menu = GetSystemMenu(window_, FALSE);
   if (menu == nullptr) return false;
-  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  if (separatorBefore) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
   return true;
 }
@@ -198,6 +223,19 @@ void Win32DialogView::Invalidate() { InvalidateRect(window_, nullptr, TRUE); }
 void Win32DialogView::DrawIcon(int iconId, int x, int y) {
   if (paintDc_ == nullptr) return;  // only between BeginPaint and EndPaint
   if (HICON icon = LoadIconA(module_, MAKEINTRESOURCEA(iconId))) ::DrawIcon(paintDc_, x, y, icon);
+}
+
+void Win32DialogView::EraseIconBackground() {
+  if (paintDc_ != nullptr)
+    SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paintDc_), 0);
+}
+
+Size Win32DialogView::IconSize() {
+  return Size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+}
+
+std::intptr_t Win32DialogView::IconHandle(int iconId) {
+  return reinterpret_cast<std::intptr_t>(LoadIconA(module_, MAKEINTRESOURCEA(iconId)));
 }
 
 bool Win32DialogView::PostActivationRequest(const std::string& title) {

@@ -29,24 +29,31 @@ class Win32DialogView : public DialogView {
   int ListSelection(int id) override;
   void ListSelect(int id, int index) override;
   void ListSetHorizontalExtent(int id, int pixels) override;
+  Rect ControlRect(int id) override;
+  void MoveControl(int id, const Rect& to) override;
 
   std::string Title() override;
   void SetTitle(const std::string& title) override;
   void End(int result) override;
   void ShowWindow(WindowShow how) override;
+  bool IsIconic() override;
+  Rect ClientRect() override;
   void SetForeground() override;
   Rect NormalRect() override;
   Rect DesktopRect() override;
   void Place(int left, int top, int width, int height) override;
   void SetIcons(int iconId) override;
   std::string LoadString(int stringId) override;
-  bool AppendSystemMenuItem(int command, const std::string& text) override;
+  bool AppendSystemMenuItem(int command, const std::string& text, bool separatorBefore) override;
   bool AddTrayIcon(int iconId, const std::string& tip) override;
   void DeleteTrayIcon() override;
   void StartTimer(int id, int milliseconds) override;
   void StopTimer(int id) override;
   void Invalidate() override;
   void DrawIcon(int iconId, int x, int y) override;
+  void EraseIconBackground() override;
+  Size IconSize() override;
+  std::intptr_t IconHandle(int iconId) override;
   bool PostActivationRequest(const std::string& title) override;
 
  private:

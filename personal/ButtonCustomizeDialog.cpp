@@ -1,0 +1,40 @@
+#include "personal/ButtonCustomizeDialog.h"
+
+#include "shell/ProfileRules.h"
+#include "ui/Controls.h"
+
+namespace quorvel {
+
+namespace {
+constexpr int kDroppedLabelCapacity = 20;
+}  // namespace
+
+ButtonCustomizeDialog::ButtonCustomizeDialog(Services& services)
+    : FileDropDialog(kTemplateId, services.platform.prompt),
+      services_(services),
+      labels_(kStatusButtonCount) {
+  for (int n = 1; n <= kStatusButtonCount; ++n) {
+    labels_[n - 1] = ReadButtonLabel(services_.profile, n);
+    Exchange(LabelBoxId(n), labels_[n - 1], kLabelLimit);
+  }
+}
+
+bool ButtonCustomizeDialog::OnOK() {
+  if (!TakeValues()) return false;
+  for (int n = 1; n <= kStatusButtonCount; ++n)
+    WriteButtonLabel(services_.profile, n, labels_[n - 1]);
+  View().End(kIdOk);
+  return true;
+}
+
+void ButtonCustomizeDialog::HandleDroppedFile(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  for (int n = 1; n <= kStatusButtonCount; ++n) {
+    std::string label =
+        ReadForeignButtonLabel(services_.profile, paths.front(), n, kDroppedLabelCapacity);
+    if (!label.empty()) labels_[n - 1] = std::move(label);
+  }
+  ShowValues();
+}
+
+}  // namespace quorvel

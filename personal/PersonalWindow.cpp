@@ -1,0 +1,59 @@
+#include "personal/PersonalWindow.h"
+
+#include "shell/IdentityChange.h"
+#include "shell/ProfileRules.h"
+
+namespace quorvel {
+
+namespace {
+const char kProxyTitle[] = "Quorvel 代理入力";
+}  // namespace
+
+PersonalWindow::PersonalWindow(Services& services)
+    : StatusPanel(kTemplateId, kPersonalWindowTraits, kPersonalStatusPanel, services) {
+  Exchange(IDC_PANEL_NAME, member_.name);
+}
+
+void PersonalWindow::SetRequest(const PersonalWindowRequest& request) {
+  member_ = request.member;
+  proxyInput_ = request.proxyInput;
+  mayIconise_ = request.mayIconise;
+}
+
+void PersonalWindow::OnOpen() {
+  ShowButtonLabels();
+  if (!proxyInput_) member_ = ReadIdentity(services_.profile);
+  LoadStatusOnRecord();
+  if (proxyInput_) {
+    for (int id : {kSettingsId, IDC_PANEL_CHECK_MEMOS, IDC_PANEL_DISAPPEAR, IDC_PANEL_ICONISE})
+      View().Enable(id, false);
+    View().SetTitle(kProxyTitle);
+  }
+  if (!mayIconise_) View().Enable(IDC_PANEL_ICONISE, false);
+  ShowValues();
+}
+
+void PersonalWindow::OnCommand(int id, int notification) {
+  if (id == kSettingsId) {
+    ChangeSettings();
+    return;
+  }
+  StatusPanel::OnCommand(id, notification);
+}
+
+void PersonalWindow::ChangeSettings() {
+  MemberAddress edited = member_;
+  if (services_.opener.EditSettings(edited)) {
+    const IdentityChangeResult result =
+        ChangeIdentity(services_.platform, services_.profile, member_, edited);
+    // The status and last-update boxes keep what they show: a rename keeps
+    // the stamp, a move brings status and stamp along.
+    if (result == IdentityChangeResult::Renamed || result == IdentityChangeResult::Moved)
+      member_ = edited;
+    ShowValues();
+  }
+  // The settings dialog may have changed the labels, OK or not.
+  ShowButtonLabels();
+}
+
+}  // namespace quorvel

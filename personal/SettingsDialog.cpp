@@ -1,0 +1,57 @@
+#include "personal/SettingsDialog.h"
+
+#include "personal/ButtonCustomizeDialog.h"
+#include "shell/ProfileRules.h"
+#include "store/GroupMembership.h"
+
+namespace quorvel {
+
+namespace {
+constexpr int kNameLimit = 16;
+constexpr int kCodeLimit = 16;
+constexpr int kGroupLimit = 24;
+constexpr int kServerLimit = 64;
+constexpr int kDroppedLabelCapacity = 30;
+}  // namespace
+
+SettingsDialog::SettingsDialog(Services& services, const MemberAddress& identity)
+    : FileDropDialog(kTemplateId, services.platform.prompt),
+      services_(services),
+      identity_(identity) {
+  Exchange(IDC_SETTINGS_CODE, identity_.code, kCodeLimit);
+  Exchange(IDC_SETTINGS_GROUP, identity_.group, kGroupLimit);
+  Exchange(IDC_SETTINGS_NAME, identity_.name, kNameLimit);
+  Exchange(IDC_SETTINGS_SERVER, identity_.serverName, kServerLimit);
+}
+
+void SettingsDialog::OnCommand(int id, int notification) {
+  if (id == kCreateId) {
+    CreateGroup();
+  } else if (id == kButtonsId) {
+    ButtonCustomizeDialog labels(services_);
+    services_.runner.Run(labels);
+  } else {
+    FileDropDialog::OnCommand(id, notification);
+  }
+}
+
+// The folder is made at once, before and whatever the OK: the member joins
+// the group only through the opener's move.
+void SettingsDialog::CreateGroup() {
+  if (!TakeValues()) return;
+  if (CreateGroupFolder(services_.platform, identity_.serverName, identity_.group)) ShowValues();
+}
+
+void SettingsDialog::HandleDroppedFile(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  const std::string& path = paths.front();
+  identity_ = ReadForeignIdentity(services_.profile, path, identity_);
+  ShowValues();
+  for (int n = 1; n <= kStatusButtonCount; ++n) {
+    const std::string label =
+        ReadForeignButtonLabel(services_.profile, path, n, kDroppedLabelCapacity);
+    if (!label.empty()) WriteButtonLabel(services_.profile, n, label);
+  }
+}
+
+}  // namespace quorvel

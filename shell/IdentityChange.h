@@ -1,0 +1,24 @@
+#pragma once
+// The change of the desk's own identity that the personal window's
+// "設定変更" and the group window's "私の設定" carry out: a new name alone
+// renames the member in place; a new server name, group or code moves the
+// member's status and memos to the new place and removes the old files.
+#include "platform/Platform.h"
+#include "platform/Profile.h"
+#include "shell/ProfileRules.h"
+
+namespace quorvel {
+
+enum class IdentityChangeResult {
+  Unchanged,  // nothing differed; nothing was done
+  Renamed,    // the status file carries the new name; "MyName" written
+  Moved,      // new files written, profile written, old files removed
+  Refused,    // told the user why; the old identity stands
+};
+
+// Checks, writes the shared files, then the profile (only once the files
+// are done). The caller takes `after` as its identity on Renamed or Moved.
+IdentityChangeResult ChangeIdentity(Platform& platform, Profile& profile, const Identity& before,
+                                    const Identity& after);
+
+}  // namespace quorvel
