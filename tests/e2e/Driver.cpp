@@ -1,6 +1,9 @@
 #include "tests/e2e/Driver.h"
 
+#include <shlobj.h>
+
 #include <cstdio>
+#include <cstring>
 
 namespace quorvel::e2e {
 
@@ -214,6 +217,29 @@ void Answer(const MessageBoxWindow& box, int buttonId) {
   PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
   WaitUntil(5000, [&] { return !IsWindow(box.window); });
+}
+
+bool DropFiles(DWORD processId, HWND target, const std::vector<std::string>& paths) {
+  // DROPFILES, then each path with its NUL, then one more NUL.
+  std::string record(sizeof(DROPFILES), '\0');
+  DROPFILES head = {};
+  head.pFiles = sizeof(DROPFILES);
+  head.fWide = FALSE;
+  std::memcpy(&record[0], &head, sizeof head);
+  for (const std::string& p : paths) {
+    record += p;
+    record += '\0';
+  }
+  record += '\0';
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return false;
+  // A fixed block's handle is its address, which is what DragQueryFile takes.
+  void* remote = VirtualAllocEx(process, nullptr, record.size(), MEM_COMMIT | MEM_RESERVE,
+                                PAGE_READWRITE);
+  const bool written = remote != nullptr &&
+                       WriteProcessMemory(process, remote, record.data(), record.size(), nullptr);
+  CloseHandle(process);
+  return written && PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 bool SaveScreenshot(const std::string& path) {

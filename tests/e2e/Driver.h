@@ -53,6 +53,11 @@ MessageBoxWindow WaitMessageBox(DWORD processId, int milliseconds = 10000);
 bool NoMessageBox(DWORD processId, int milliseconds);
 void Answer(const MessageBoxWindow& box, int buttonId);  // IDOK, IDYES, IDNO
 
+// Files dropped from the shell onto a window of the program: the drop record
+// is built in the program's own memory, as the shell would hand it over, so
+// the program's real WM_DROPFILES handling reads it.
+bool DropFiles(DWORD processId, HWND target, const std::vector<std::string>& paths);
+
 // A visible dialog of the process that has a control with this id (for
 // dialogs without a caption).
 HWND WaitDialogWithControl(DWORD processId, int controlId, int milliseconds = 10000);

@@ -7,89 +7,15 @@
 #include <cstdlib>
 
 #include "store/TextCodec.h"
-#include "tests/e2e/Driver.h"
-#include "tests/support/TempDir.h"
+#include "tests/e2e/Board.h"
 
 namespace quorvel::e2e {
 namespace {
 
-const std::string kTitle = "Quorvelマルチグループ";
+const std::string kTitle = kBoardTitle;
 const std::string kEditTitle = "Quorvel グループ編集";
-std::string gExe;
 
-std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') {
-    for (char& c : path)
-      if (c == '/') c = '\\';
-    path = "Z:" + path;
-  }
-  return path;
-}
-
-std::string ProfilePath() {
-  char dir[MAX_PATH + 1] = {};
-  GetWindowsDirectoryA(dir, MAX_PATH);
-  return std::string(dir) + "\\QVL.ini";
-}
-
-std::string StatusLine(const std::string& name, const std::string& code,
-                       const std::string& status, const std::string& stamp) {
-  return Encode(name) + " " + Encode(code) + " " + Encode(status) + " " + Encode(stamp) + "\n";
-}
-
-class MultiGroupBoard : public ::testing::Test {
- protected:
-  void SetUp() override {
-    DeleteFileA(ProfilePath().c_str());
-    share_ = work_ / "share";
-    test::MakeFolder(share_);
-  }
-  void TearDown() override { DeleteFileA(ProfilePath().c_str()); }
-
-  std::string AddGroup(const std::string& group) {
-    const std::string folder = share_ + "\\" + Encode(group);
-    test::MakeFolder(folder);
-    return folder;
-  }
-  void AddMember(const std::string& group, const std::string& code, const std::string& name,
-                 const std::string& status, const std::string& stamp) {
-    test::WriteFileBytes(share_ + "\\" + Encode(group) + "\\" + Encode(code) + ".sta",
-                         StatusLine(name, code, status, stamp));
-  }
-  void WriteGroupList(const std::vector<std::string>& groups) {
-    std::string bytes;
-    for (const std::string& g : groups) bytes += Encode(share_) + " " + Encode(g) + "\n";
-    test::WriteFileBytes(work_ / "QVL.gl", bytes);
-  }
-  std::string GroupListBytes() { return test::ReadFileBytes(work_ / "QVL.gl"); }
-
-  // Starts the program and waits for its main window.
-  HWND Start(Program& program) {
-    EXPECT_TRUE(program.Started());
-    return WaitWindow(kTitle);
-  }
-
-  // "閉じる" ends the window and with it the program.
-  void EndWithClose(Program& program, HWND window) {
-    Press(window, 1080);
-    EXPECT_TRUE(program.WaitExit(10000));
-  }
-
-  test::TempDir work_;
-  std::string share_;
-};
-
-// Pictures for people to look at, when QUORVEL_SHOTS names a folder.
-void SaveShot(const char* name) {
-  if (const char* shots = std::getenv("QUORVEL_SHOTS"))
-    SaveScreenshot(std::string(shots) + "\\" + name + ".bmp");
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-  std::string out = text;
-  if (out.size() < width) out.append(width - out.size(), ' ');
-  return out;
-}
+using MultiGroupBoard = BoardTest;
 
 TEST_F(MultiGroupBoard, StartsWithoutGroupListFileAfterOneMessage) {
   Program program(gExe, work_.Path());
@@ -313,12 +239,3 @@ TEST_F(MultiGroupBoard, TheVersionItemOpensThePanelOfItsEdition) {
 }  // namespace
 }  // namespace quorvel::e2e
 
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: quorvel_e2e <path of quorvel.exe>\n");
-    return 2;
-  }
-  quorvel::e2e::gExe = quorvel::e2e::WindowsPath(argv[1]);
-  return RUN_ALL_TESTS();
-}

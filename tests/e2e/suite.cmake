@@ -1,6 +1,7 @@
 # End-to-end tests of the real program under Wine: Windows build only.
 if(WIN32 AND TARGET quorvel)
-  add_executable(quorvel_e2e ${CMAKE_CURRENT_LIST_DIR}/Driver.cpp ${CMAKE_CURRENT_LIST_DIR}/MultiGroupE2eTest.cpp)
+  file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+  add_executable(quorvel_e2e ${E2E_SOURCES})
   target_link_libraries(quorvel_e2e PRIVATE quorvel_test_support GTest::gtest gdi32 user32)
   add_dependencies(quorvel_e2e quorvel)
   add_test(NAME e2e COMMAND quorvel_e2e $<TARGET_FILE:quorvel>)

@@ -6,11 +6,27 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <cstring>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "app/EditionSelectDialog.h"
+#include "group/GroupEditDialog.h"
+#include "group/GroupStatusListDialog.h"
+#include "group/MultiGroupWindow.h"
+#include "personal/ButtonCustomizeDialog.h"
+#include "personal/MemoComposeDialog.h"
+#include "personal/MessageBoardDialog.h"
+#include "personal/PersonalWindow.h"
+#include "personal/SettingsDialog.h"
+#include "res/resource.h"
+#include "shell/VersionPanel.h"
+#include "tests/support/Desk.h"
+#include "ui/Controls.h"
 
 namespace quorvel::test {
 namespace {
@@ -168,25 +184,84 @@ const Control* FindText(const Template& t, const std::string& text) {
   return nullptr;
 }
 
-// Every template the program has, with the control ids its window's code
-// touches.
-const std::map<int, std::vector<int>> kIdsUsed = {
-    {146, {1086, 1, 2}},
-    {139, {1001, 1013, 1000, 1007, 3, 1075, 2, 1080, 1, 1039}},
-    {140, {1078, 1004, 1005, 1079, 1081, 1080, 1, 2}},
+// Every window of the program, made on a test desk.
+struct WindowMaker {
+  int templateId;
+  std::function<std::unique_ptr<Dialog>(Desk&)> make;
 };
 
-TEST(DialogTemplates, NoRepeatedIdsAndEveryUsedIdExists) {
-  for (const auto& [templateId, used] : kIdsUsed) {
+std::vector<WindowMaker> AllWindows() {
+  const MemberAddress member{"Taro", "A01", "g", "\\\\sv\\board"};
+  return {
+      {IDD_VERSION, [](Desk& d) { return std::make_unique<VersionPanel>(d.services); }},
+      {IDD_MULTIGROUP, [](Desk& d) { return std::make_unique<MultiGroupWindow>(d.services); }},
+      {IDD_GROUP_EDIT, [](Desk& d) { return std::make_unique<GroupEditDialog>(d.services); }},
+      {IDD_PERSONAL, [](Desk& d) { return std::make_unique<PersonalWindow>(d.services); }},
+      {IDD_MEMO_COMPOSE,
+       [member](Desk& d) { return std::make_unique<MemoComposeDialog>(d.services, member); }},
+      {IDD_MESSAGE_BOARD,
+       [member](Desk& d) { return std::make_unique<MessageBoardDialog>(d.services, member); }},
+      {IDD_SETTINGS,
+       [member](Desk& d) { return std::make_unique<SettingsDialog>(d.services, member); }},
+      {IDD_BUTTON_CUSTOMIZE,
+       [](Desk& d) { return std::make_unique<ButtonCustomizeDialog>(d.services); }},
+      {IDD_GROUP_STATUS_LIST,
+       [](Desk& d) { return std::make_unique<GroupStatusListDialog>(d.services, "s", "g"); }},
+      {IDD_EDITION_SELECT,
+       [](Desk& d) { return std::make_unique<EditionSelectDialog>(d.services, d.windows); }},
+      {IDD_ABOUT, [](Desk& d) { return std::make_unique<AboutDialog>(d.services); }},
+  };
+}
+
+std::set<int> TemplateIds(const Template& t) {
+  std::set<int> ids;
+  for (const Control& c : t.controls)
+    if (c.id != -1 && c.id != 0xFFFF) ids.insert(c.id);  // unnamed statics
+  return ids;
+}
+
+TEST(DialogTemplates, NoRepeatedIdsInAnyTemplate) {
+  for (const WindowMaker& w : AllWindows()) {
+    SCOPED_TRACE(w.templateId);
+    Template t;
+    ASSERT_TRUE(LoadTemplate(w.templateId, &t));
+    std::set<int> seen;
+    for (const Control& c : t.controls) {
+      if (c.id == -1 || c.id == 0xFFFF) continue;
+      EXPECT_TRUE(seen.insert(c.id).second) << "repeated id " << c.id;
+    }
+  }
+}
+
+// Each window is opened on a recording view and every control of its
+// template is pressed, chosen and double-clicked; every id the code then
+// addresses, in the window or in a child it opened, must be in that
+// template.
+TEST(DialogTemplates, EveryIdTheCodeTouchesExists) {
+  std::map<int, std::set<int>> touched;
+  for (const WindowMaker& w : AllWindows()) {
+    Desk desk;
+    Template t;
+    ASSERT_TRUE(LoadTemplate(w.templateId, &t));
+    std::unique_ptr<Dialog> dialog = w.make(desk);
+    FakeView view;
+    dialog->Attach(&view);
+    dialog->OnInit();
+    for (int id : TemplateIds(t))
+      for (int notification : {kNotifyClicked, kNotifySelChange, kNotifyDoubleClick})
+        dialog->OnCommand(id, notification);
+    dialog->OnPaint();
+    dialog->OnDestroy();
+    dialog->Attach(nullptr);
+    touched[w.templateId].insert(view.touched.begin(), view.touched.end());
+    for (const auto& [child, ids] : desk.runner.touched) touched[child].insert(ids.begin(), ids.end());
+  }
+  for (const auto& [templateId, ids] : touched) {
     SCOPED_TRACE(templateId);
     Template t;
     ASSERT_TRUE(LoadTemplate(templateId, &t));
-    std::set<int> seen;
-    for (const Control& c : t.controls) {
-      if (c.id == -1 || c.id == 0xFFFF) continue;  // unnamed statics
-      EXPECT_TRUE(seen.insert(c.id).second) << "repeated id " << c.id;
-    }
-    for (int id : used) EXPECT_EQ(seen.count(id), 1u) << "missing id " << id;
+    const std::set<int> present = TemplateIds(t);
+    for (int id : ids) EXPECT_EQ(present.count(id), 1u) << "missing id " << id;
   }
 }
 

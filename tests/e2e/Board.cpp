@@ -1,0 +1,121 @@
+#include "tests/e2e/Board.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "store/TextCodec.h"
+
+namespace quorvel::e2e {
+
+std::string gExe;
+const char kBoardTitle[] = "Quorvelマルチグループ";
+
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path)
+      if (c == '/') c = '\\';
+    path = "Z:" + path;
+  }
+  return path;
+}
+
+std::string ProfilePath() {
+  char dir[MAX_PATH + 1] = {};
+  GetWindowsDirectoryA(dir, MAX_PATH);
+  return std::string(dir) + "\\QVL.ini";
+}
+
+std::string StatusLine(const std::string& name, const std::string& code,
+                       const std::string& status, const std::string& stamp) {
+  return Encode(name) + " " + Encode(code) + " " + Encode(status) + " " + Encode(stamp) + "\n";
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+  std::string out = text;
+  if (out.size() < width) out.append(width - out.size(), ' ');
+  return out;
+}
+
+void SaveShot(const char* name) {
+  if (const char* shots = std::getenv("QUORVEL_SHOTS"))
+    SaveScreenshot(std::string(shots) + "\\" + name + ".bmp");
+}
+
+void BoardTest::SetUp() {
+  DeleteFileA(ProfilePath().c_str());
+  share_ = work_ / "share";
+  test::MakeFolder(share_);
+}
+
+void BoardTest::TearDown() { DeleteFileA(ProfilePath().c_str()); }
+
+std::string BoardTest::AddGroup(const std::string& group) {
+  const std::string folder = share_ + "\\" + Encode(group);
+  test::MakeFolder(folder);
+  return folder;
+}
+
+std::string BoardTest::StatusPath(const std::string& group, const std::string& code) {
+  return share_ + "\\" + Encode(group) + "\\" + Encode(code) + ".sta";
+}
+
+std::string BoardTest::MemoPath(const std::string& group, const std::string& code) {
+  return share_ + "\\" + Encode(group) + "\\" + Encode(code) + ".mem";
+}
+
+void BoardTest::AddMember(const std::string& group, const std::string& code,
+                          const std::string& name, const std::string& status,
+                          const std::string& stamp) {
+  test::WriteFileBytes(StatusPath(group, code), StatusLine(name, code, status, stamp));
+}
+
+void BoardTest::WriteGroupList(const std::vector<std::string>& groups) {
+  std::string bytes;
+  for (const std::string& g : groups) bytes += Encode(share_) + " " + Encode(g) + "\n";
+  test::WriteFileBytes(work_ / "QVL.gl", bytes);
+}
+
+std::string BoardTest::GroupListBytes() { return test::ReadFileBytes(work_ / "QVL.gl"); }
+
+void BoardTest::SetIdentity(const std::string& name, const std::string& code,
+                            const std::string& group) {
+  const std::string profile = ProfilePath();
+  WritePrivateProfileStringA("Personal", "MyName", name.c_str(), profile.c_str());
+  WritePrivateProfileStringA("Personal", "MyCode", code.c_str(), profile.c_str());
+  WritePrivateProfileStringA("Personal", "Group", group.c_str(), profile.c_str());
+  WritePrivateProfileStringA("System", "ServerName", share_.c_str(), profile.c_str());
+}
+
+std::string BoardTest::ProfileText(const char* section, const char* key) {
+  char value[256] = {};
+  GetPrivateProfileStringA(section, key, "", value, sizeof value, ProfilePath().c_str());
+  return value;
+}
+
+HWND BoardTest::Start(Program& program) {
+  EXPECT_TRUE(program.Started());
+  return WaitWindow(kBoardTitle);
+}
+
+void BoardTest::EndWithClose(Program& program, HWND window) {
+  Press(window, 1080);
+  EXPECT_TRUE(program.WaitExit(10000));
+}
+
+HWND BoardTest::OpenChooser(Program& /*program*/, HWND board) {
+  // The system menu of another process cannot be read; its command can be sent.
+  PostMessageW(board, WM_SYSCOMMAND, 32, 0);
+  return WaitWindow("Presence");
+}
+
+}  // namespace quorvel::e2e
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: quorvel_e2e <path of quorvel.exe>\n");
+    return 2;
+  }
+  quorvel::e2e::gExe = quorvel::e2e::WindowsPath(argv[1]);
+  return RUN_ALL_TESTS();
+}

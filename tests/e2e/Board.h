@@ -1,0 +1,55 @@
+#pragma once
+// What every end-to-end test starts from: a working folder with a share, a
+// group list file and the profile in the Windows directory, and the real
+// quorvel.exe started there.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/Driver.h"
+#include "tests/support/TempDir.h"
+
+namespace quorvel::e2e {
+
+extern std::string gExe;  // the program under test, from the command line
+
+extern const char kBoardTitle[];  // "Quorvelマルチグループ"
+
+std::string WindowsPath(std::string path);
+std::string ProfilePath();
+std::string StatusLine(const std::string& name, const std::string& code,
+                       const std::string& status, const std::string& stamp);
+std::string Padded(const std::string& text, std::size_t width);
+// Pictures for people to look at, when QUORVEL_SHOTS names a folder.
+void SaveShot(const char* name);
+
+class BoardTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string AddGroup(const std::string& group);
+  void AddMember(const std::string& group, const std::string& code, const std::string& name,
+                 const std::string& status, const std::string& stamp);
+  void WriteGroupList(const std::vector<std::string>& groups);
+  std::string GroupListBytes();
+  std::string StatusPath(const std::string& group, const std::string& code);
+  std::string MemoPath(const std::string& group, const std::string& code);
+  // The desk's own member in the profile, on the test share.
+  void SetIdentity(const std::string& name, const std::string& code, const std::string& group);
+  std::string ProfileText(const char* section, const char* key);
+
+  // Starts the program and waits for its main window.
+  HWND Start(Program& program);
+  // "閉じる" ends the window and with it the program.
+  void EndWithClose(Program& program, HWND window);
+  // The edition chooser, from the board's system menu.
+  HWND OpenChooser(Program& program, HWND board);
+
+  test::TempDir work_;
+  std::string share_;
+};
+
+}  // namespace quorvel::e2e

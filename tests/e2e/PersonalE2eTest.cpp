@@ -1,0 +1,305 @@
+// The personal edition as a user meets it: proxy input from the board, own
+// input through the edition chooser, memos, a move, labels by a drop.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "store/TextCodec.h"
+#include "tests/e2e/Board.h"
+
+namespace quorvel::e2e {
+namespace {
+
+const char kPersonalTitle[] = "Quorvelパーソナル";
+
+bool IsStamp(const std::string& token) {
+  if (token.size() != 16) return false;
+  for (char c : token)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// The four tokens of a status file, decoded.
+std::vector<std::string> StatusTokens(const std::string& path) {
+  const std::string bytes = test::ReadFileBytes(path);
+  std::vector<std::string> tokens;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find_first_of(" \n", start);
+    if (end == std::string::npos) break;
+    tokens.push_back(Decode(bytes.substr(start, end - start)));
+    start = end + 1;
+  }
+  return tokens;
+}
+
+class PersonalEdition : public BoardTest {
+ protected:
+  // The board, then the personal window through the chooser.
+  HWND OpenOwnWindow(Program& program, HWND board, HWND* chooser) {
+    *chooser = OpenChooser(program, board);
+    if (*chooser == nullptr) return nullptr;
+    Press(*chooser, 1045);
+    return WaitWindow(kPersonalTitle);
+  }
+  void CloseAll(Program& program, HWND board, HWND personal, HWND chooser) {
+    Press(personal, IDCANCEL);
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(personal); }));
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsIconic(chooser); })) << "the chooser comes back";
+    Press(chooser, IDCANCEL);
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
+    EndWithClose(program, board);
+  }
+};
+
+TEST_F(PersonalEdition, ProxyInputFromTheBoardWritesTheMembersStatus) {
+  AddGroup("営業");
+  AddMember("営業", "A01", "山田", "在席", "2026120908000000");
+  WriteGroupList({"営業"});
+  WritePrivateProfileStringA("Button", "Button4", "外出", ProfilePath().c_str());
+  Program program(gExe, work_.Path());
+  HWND board = Start(program);
+  ASSERT_NE(board, nullptr);
+  SelectLine(board, 1001, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(board, 1000).size() == 1; }));
+  SelectLine(board, 1000, 0);
+  Press(board, 1075);
+
+  HWND proxy = WaitWindow("Quorvel 代理入力");
+  ASSERT_NE(proxy, nullptr);
+  EXPECT_EQ(ControlText(proxy, 1023), "山田");
+  EXPECT_EQ(ControlText(proxy, 1024), "A01");
+  EXPECT_EQ(ControlText(proxy, 1025), "営業");
+  EXPECT_EQ(ControlText(proxy, 1026), "在席");
+  EXPECT_EQ(ControlText(proxy, 1042), "12/09 08:00");
+  for (int id : {1039, 1044, 1038, 1011}) EXPECT_FALSE(ControlEnabled(proxy, id)) << id;
+  EXPECT_TRUE(ControlEnabled(proxy, 1037));
+  EXPECT_EQ(ControlText(proxy, 1031), "外出");
+  EXPECT_EQ(ControlText(proxy, 1053), "項目21");
+
+  SetControlText(proxy, 1027, "15時戻り");
+  Press(proxy, 1031);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(proxy, 1026) == "外出 15時戻り"; }));
+  EXPECT_EQ(ControlText(proxy, 1042).size(), 5u) << "hh:mm after a press";
+  const std::vector<std::string> tokens = StatusTokens(StatusPath("営業", "A01"));
+  ASSERT_EQ(tokens.size(), 4u);
+  EXPECT_EQ(tokens[0], "山田");
+  EXPECT_EQ(tokens[1], "A01");
+  EXPECT_EQ(tokens[2], "外出 15時戻り");
+  EXPECT_TRUE(IsStamp(tokens[3]));
+  SaveShot("personal-proxy");
+
+  Press(proxy, IDCANCEL);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(proxy); }));
+  ASSERT_TRUE(WaitUntil(5000, [&] {
+    const auto lines = ListLines(board, 1000);
+    return lines.size() == 1 && lines[0].find("外出 15時戻り (") != std::string::npos;
+  })) << "the board shows the new status without a press";
+  EndWithClose(program, board);
+}
+
+TEST_F(PersonalEdition, OwnInputThroughTheChooser) {
+  AddGroup("営業");
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+  Program program(gExe, work_.Path());
+  HWND board = Start(program);
+  ASSERT_NE(board, nullptr);
+  HWND chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, board, &chooser);
+  ASSERT_NE(personal, nullptr);
+  EXPECT_TRUE(WaitUntil(5000, [&] { return IsIconic(chooser) != FALSE; }))
+      << "the chooser waits minimised";
+  EXPECT_EQ(ControlText(personal, 1023), "鈴木");
+  EXPECT_EQ(ControlText(personal, 1024), "B02");
+  EXPECT_EQ(ControlText(personal, 1026), "") << "no status file yet";
+  EXPECT_TRUE(ControlEnabled(personal, 1011));
+  SaveShot("personal");
+
+  Press(personal, 1028);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1026) == "項目1 "; }));
+  const std::vector<std::string> tokens = StatusTokens(StatusPath("営業", "B02"));
+  ASSERT_EQ(tokens.size(), 4u);
+  EXPECT_EQ(tokens[0], "鈴木");
+  EXPECT_EQ(tokens[2], "項目1 ");
+
+  // The group's list, with the date in the time column; a double click
+  // leaves a memo.
+  Press(personal, 1037);
+  HWND list = WaitWindow("Quorvel グループ状況一覧");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(ControlText(list, 1039), "営業");
+  const std::vector<std::string> lines = ListLines(list, 1000);
+  ASSERT_EQ(lines.size(), 1u);
+  const std::string head = Padded("鈴木", 16) + " " + Padded("B02", 16) + " 項目1  (";
+  EXPECT_EQ(lines[0].substr(0, head.size()), head);
+  EXPECT_EQ(lines[0].size(), head.size() + 12) << "MM/DD hh:mm and the parenthesis";
+  SaveShot("group-status-list");
+  DoubleClickLine(list, 1000, 0);
+  HWND compose = WaitWindow("Quorvel 伝言メモ");
+  ASSERT_NE(compose, nullptr);
+  EXPECT_EQ(ControlText(compose, 1006), "B02");
+  Press(compose, IDCANCEL);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(compose); }));
+  Press(list, IDCANCEL);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(list); }));
+  CloseAll(program, board, personal, chooser);
+}
+
+TEST_F(PersonalEdition, TheChoosersSystemMenuOpensTheAboutBox) {
+  WriteGroupList({"営業"});
+  AddGroup("営業");
+  Program program(gExe, work_.Path());
+  HWND board = Start(program);
+  ASSERT_NE(board, nullptr);
+  HWND chooser = OpenChooser(program, board);
+  ASSERT_NE(chooser, nullptr);
+  SaveShot("chooser");
+  PostMessageW(chooser, WM_SYSCOMMAND, 16, 0);
+  HWND about = WaitWindow("Quorvel バージョン情報");
+  ASSERT_NE(about, nullptr);
+  SaveShot("about");
+  Press(about, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(about); }));
+  Press(chooser, IDCANCEL);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
+  EndWithClose(program, board);
+}
+
+TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
+  AddGroup("営業");
+  AddMember("営業", "B02", "鈴木", "在席", "2026120909000000");
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+  Program program(gExe, work_.Path());
+  HWND board = Start(program);
+  ASSERT_NE(board, nullptr);
+  SelectLine(board, 1001, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(board, 1000).size() == 1; }));
+
+  const char* memos[] = {"会議室に来てください", "二件目"};
+  for (int i = 0; i < 2; ++i) {
+    if (i == 0) {
+      SelectLine(board, 1000, 0);
+      Press(board, 3);
+    } else {
+      DoubleClickLine(board, 1000, 0);
+    }
+    HWND compose = WaitWindow("Quorvel 伝言メモ");
+    ASSERT_NE(compose, nullptr);
+    EXPECT_EQ(ControlText(compose, 1005), "鈴木");
+    EXPECT_EQ(ControlText(compose, 1006), "B02");
+    EXPECT_EQ(ControlText(compose, 1007), "営業");
+    SetControlText(compose, 1004, memos[i]);
+    if (i == 0) SaveShot("memo-compose");
+    Press(compose, IDOK);
+    ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(compose); }));
+  }
+  EXPECT_EQ(test::ReadFileBytes(MemoPath("営業", "B02")),
+            Encode(memos[0]) + "\n" + Encode(memos[1]) + "\n");
+
+  HWND chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, board, &chooser);
+  ASSERT_NE(personal, nullptr);
+  Press(personal, 1044);
+  HWND messages = WaitWindow("Quorvel 伝言板");
+  ASSERT_NE(messages, nullptr);
+  EXPECT_EQ(ListLines(messages, 1046), (std::vector<std::string>{memos[0], memos[1]}));
+  SaveShot("message-board");
+  SelectLine(messages, 1046, 0);
+  Press(messages, 1047);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(messages, 1046).size() == 1; }));
+  EXPECT_EQ(test::ReadFileBytes(MemoPath("営業", "B02")), Encode(memos[1]) + "\n");
+  SelectLine(messages, 1046, 0);
+  Press(messages, 1047);
+  const MessageBoxWindow box = WaitMessageBox(program.Id());
+  EXPECT_EQ(box.text, "伝言はありません");
+  Answer(box, IDOK);
+  EXPECT_TRUE(ListLines(messages, 1046).empty());
+  Press(messages, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(messages); }));
+  CloseAll(program, board, personal, chooser);
+}
+
+TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
+  AddGroup("営業");
+  AddMember("営業", "B02", "鈴木", "外出", "2026120910300000");
+  const std::string memos = Encode("一件目") + "\n" + Encode("二件目") + "\n";
+  test::WriteFileBytes(MemoPath("営業", "B02"), memos);
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+  Program program(gExe, work_.Path());
+  HWND board = Start(program);
+  ASSERT_NE(board, nullptr);
+  HWND chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, board, &chooser);
+  ASSERT_NE(personal, nullptr);
+  Press(personal, 1039);
+  HWND settings = WaitWindow("Quorvel 設定");
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(ControlText(settings, 1040), "鈴木");
+  EXPECT_EQ(ControlText(settings, 1005), "B02");
+  EXPECT_EQ(ControlText(settings, 1041), "営業");
+  EXPECT_EQ(ControlText(settings, 1042), share_);
+
+  SetControlText(settings, 1041, "開発");
+  Press(settings, 1048);
+  MessageBoxWindow box = WaitMessageBox(program.Id());
+  EXPECT_EQ(box.text, "新規グループ\"開発\"を作成しました");
+  Answer(box, IDOK);
+  EXPECT_TRUE(test::PathExists(share_ + "\\" + Encode("開発")));
+  SaveShot("settings");
+
+  Press(settings, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(settings); }));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1025) == "開発"; }));
+  EXPECT_EQ(test::ReadFileBytes(StatusPath("開発", "B02")),
+            StatusLine("鈴木", "B02", "外出", "2026120910300000"))
+      << "status and its time move along";
+  EXPECT_EQ(test::ReadFileBytes(MemoPath("開発", "B02")), memos);
+  EXPECT_FALSE(test::PathExists(StatusPath("営業", "B02")));
+  EXPECT_FALSE(test::PathExists(MemoPath("営業", "B02")));
+  EXPECT_EQ(ProfileText("Personal", "Group"), "開発");
+  EXPECT_EQ(ControlText(personal, 1026), "外出");
+  CloseAll(program, board, personal, chooser);
+}
+
+TEST_F(PersonalEdition, LabelsComeFromADroppedProfileFile) {
+  AddGroup("営業");
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+  const std::string other = work_ / "other.ini";
+  test::WriteFileBytes(other, "[Button]\r\nButton3=会議\r\nButton5=帰宅\r\n");
+  Program program(gExe, work_.Path());
+  HWND board = Start(program);
+  ASSERT_NE(board, nullptr);
+  HWND chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, board, &chooser);
+  ASSERT_NE(personal, nullptr);
+  Press(personal, 1039);
+  HWND settings = WaitWindow("Quorvel 設定");
+  ASSERT_NE(settings, nullptr);
+  Press(settings, 1043);
+  HWND labels = WaitWindow("Quorvel ボタンカスタマイズ");
+  ASSERT_NE(labels, nullptr);
+  EXPECT_EQ(ControlText(labels, 1008), "項目3");
+
+  ASSERT_TRUE(DropFiles(program.Id(), labels, {WindowsPath(other)}));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(labels, 1008) == "会議"; }));
+  EXPECT_EQ(ControlText(labels, 1010), "帰宅");
+  EXPECT_EQ(ControlText(labels, 1006), "項目1") << "a label the file lacks stays";
+  Settle(labels);
+  SaveShot("button-customize");
+  Press(labels, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(labels); }));
+  EXPECT_EQ(ProfileText("Button", "Button3"), "会議");
+  EXPECT_EQ(ProfileText("Button", "Button21"), "項目21") << "all 21 are written";
+
+  Press(settings, IDCANCEL);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(settings); }));
+  EXPECT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1030) == "会議"; }))
+      << "the buttons take the labels when the settings close";
+  CloseAll(program, board, personal, chooser);
+}
+
+}  // namespace
+}  // namespace quorvel::e2e
