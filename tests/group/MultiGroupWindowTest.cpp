@@ -291,6 +291,18 @@ TEST_F(MultiGroupWindowTest, ActivationRequestFromTheTrayDoesNotRefresh) {
   EXPECT_EQ(MemberLines().size(), 1u);
 }
 
+TEST_F(MultiGroupWindowTest, TheSecondSystemMenuItemRunsTheEditionChooser) {
+  WriteList(OnShare("g"));
+  view.strings[kVersionStringId] = "バージョン情報";
+  Open();
+  ASSERT_EQ(view.systemMenu.size(), 2u);
+  EXPECT_EQ(view.systemMenu[1], (std::pair<int, std::string>{32, "エディション選択"}));
+  EXPECT_EQ(view.systemMenuSeparators, 1);
+  EXPECT_TRUE(window.OnSysCommand(32));
+  EXPECT_EQ(desk.runner.runs, std::vector<int>{102});
+  EXPECT_FALSE(window.OnSysCommand(0xF060)) << "other commands go to the system";
+}
+
 TEST_F(MultiGroupWindowTest, CloseEndsWithZero) {
   WriteList(OnShare("g"));
   Open();

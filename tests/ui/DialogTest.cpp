@@ -14,10 +14,11 @@ class TwoFields : public Dialog {
   explicit TwoFields(Prompt& p) : Dialog(140, p) {
     Exchange(1005, group, 24);
     Exchange(1004, server, 128);
+    Exchange(1006, shown);
   }
   bool Take() { return TakeValues(); }
   void Show() { ShowValues(); }
-  std::string group = "営業", server = "\\\\SV1\\board";
+  std::string group = "営業", server = "\\\\SV1\\board", shown;
 };
 
 struct Fixture {
@@ -66,6 +67,16 @@ TEST(Dialog, TakeValuesChecksLimitsInOrderAndKeepsOldValuesOnRefusal) {
       EXPECT_EQ(f.dialog.server, "\\\\SV1\\board");  // a refusal changes nothing after it
     }
   }
+}
+
+TEST(Dialog, AValueWithoutLimitIsTakenWholeAndGetsNoLimit) {
+  Fixture f;
+  f.dialog.OnInit();
+  EXPECT_EQ(f.view.limits.count(1006), 0u);
+  f.view.texts[1006] = std::string(300, 'x');
+  EXPECT_TRUE(f.dialog.Take());
+  EXPECT_EQ(f.dialog.shown.size(), 300u);
+  EXPECT_TRUE(f.prompt.shown.empty());
 }
 
 TEST(Dialog, DoubleByteTextsCountInBytes) {

@@ -189,6 +189,12 @@ class ProbeDialog : public FileDropDialog {
   void HandleDroppedFile(const std::vector<std::string>& paths) override {
     drops.push_back(paths);
   }
+  bool OnMessage(unsigned message, std::uintptr_t, std::intptr_t, std::intptr_t& result) override {
+    if (message == WM_USER + 7) result = 1234;
+    else if (message == WM_QUERYDRAGICON) result = 77;
+    else return false;
+    return true;
+  }
 
   std::string group, server;
   bool throwOnInit = false;
@@ -324,6 +330,16 @@ TEST(Win32Host, ViewDrivesRealControls) {
     v.ListReset(5000);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(v.ListSelection(5000), -1);
+    // Its drop-down made taller by moving it, in the dialog's client pixels.
+    Rect r = v.ControlRect(5000);
+    EXPECT_EQ(r.left, 0);
+    r.bottom += 100;
+    v.MoveControl(5000, r);
+    RECT moved = {};
+    GetWindowRect(combo, &moved);
+    MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&moved), 2);
+    EXPECT_EQ(moved.left, 0);
+    EXPECT_EQ(v.ControlRect(5000).top, r.top);
 
     // Enable and show.
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, 1081)));  // disabled by the template
@@ -400,6 +416,32 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
   }
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
+}
+
+TEST(Win32Host, OtherMessagesReachOnMessageWithTheirResults) {
+  RecordingPrompt prompt;
+  Win32DialogRunner runner(prompt);
+  ProbeDialog dialog(140, prompt);
+  LRESULT own = 0, dragIcon = 0, unhandled = -1;
+  bool iconic = false, restored = true;
+  ThreadScript script;
+  script.At(50, [&](HWND w) {
+    own = SendMessageA(w, WM_USER + 7, 0, 0);        // through DWLP_MSGRESULT
+    dragIcon = SendMessageA(w, WM_QUERYDRAGICON, 0, 0);  // returned directly
+    unhandled = SendMessageA(w, WM_USER + 8, 0, 0);
+    dialog.V().ShowWindow(WindowShow::Minimize);
+    iconic = dialog.V().IsIconic();
+    dialog.V().ShowWindow(WindowShow::Restore);
+    restored = !dialog.V().IsIconic();
+    Press(w, IDCANCEL);
+  });
+  script.Start();
+  EXPECT_EQ(runner.Run(dialog), 2);
+  EXPECT_EQ(own, 1234);
+  EXPECT_EQ(dragIcon, 77);
+  EXPECT_EQ(unhandled, 0);
+  EXPECT_TRUE(iconic);
+  EXPECT_TRUE(restored);
 }
 
 TEST(Win32Host, DropsOnTheListReachTheDialog) {

@@ -1,0 +1,137 @@
+#include "personal/PersonalWindow.h"
+
+#include <gtest/gtest.h>
+
+#include "personal/SettingsDialog.h"
+#include "tests/support/Desk.h"
+#include "ui/Controls.h"
+
+namespace quorvel {
+namespace {
+
+using test::FakeView;
+
+struct PersonalWindowTest : ::testing::Test {
+  test::Desk desk;
+  FakeView view;
+  PersonalWindow window{desk.services};
+
+  void Open() {
+    window.Attach(&view);
+    window.OnInit();
+  }
+  void Press(int n) { window.OnCommand(kStatusButtonIds[n - 1], kNotifyClicked); }
+  std::string StatusFile() { return test::ReadFileBytes(desk.StatusPath("営業", "B02")); }
+};
+
+TEST_F(PersonalWindowTest, APressTakesTheLabelAtThatMomentAndTheRemark) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "B02", "x B02 =8D=DD=90=C8 1999061508000000\n");  // 在席
+  Open();
+  EXPECT_EQ(view.texts[IDC_PANEL_STATUS], "在席");
+  EXPECT_EQ(view.texts[IDC_PANEL_LAST_UPDATE], "06/15 08:00");
+  EXPECT_EQ(view.texts[IDC_STATUS_BUTTON4], "項目4");
+
+  // Another window changed the label after this one opened.
+  desk.profile.Set("Button", "Button4", "外出");
+  view.texts[IDC_PANEL_REMARK] = "15時戻り";
+  desk.clock.now = {2026, 12, 9, 14, 5, 0};
+  Press(4);
+  EXPECT_EQ(StatusFile(), Encode("鈴木") + " B02 " + Encode("外出 15時戻り") + " 2026120914050000\n");
+  EXPECT_EQ(view.texts[IDC_PANEL_STATUS], "外出 15時戻り");
+  EXPECT_EQ(view.texts[IDC_PANEL_LAST_UPDATE], "14:05");
+  EXPECT_EQ(view.texts[IDC_PANEL_REMARK], "15時戻り") << "kept for the next press";
+
+  view.texts[IDC_PANEL_REMARK] = "";
+  Press(21);
+  EXPECT_EQ(window.StatusText(), "項目21 ");
+}
+
+TEST_F(PersonalWindowTest, TheAutomaticStatusAtLogOffIsTheDesksOwn) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  desk.PutMember("営業", "A01", "y A01 In 1999061508000000\n");
+  desk.profile.Set("Personal", "OnExit", "25");
+  desk.profile.Set("Button", "Button25", "帰宅");
+
+  // A proxy window left open at log-off writes nothing for the colleague.
+  window.SetRequest({{"y", "A01", "営業", desk.share.Path()}, true, true});
+  Open();
+  window.OnEndSession(true);
+  EXPECT_EQ(test::ReadFileBytes(desk.StatusPath("営業", "A01")), "y A01 In 1999061508000000\n");
+
+  PersonalWindow own(desk.services);
+  FakeView ownView;
+  own.Attach(&ownView);
+  own.OnInit();
+  ownView.texts[IDC_PANEL_REMARK] = "また明日";
+  own.OnEndSession(true);
+  EXPECT_EQ(own.StatusText(), "帰宅 また明日");
+
+  desk.profile.Set("Personal", "OnExit", "0");
+  ownView.texts[IDC_PANEL_REMARK] = "changed";
+  own.OnEndSession(true);
+  EXPECT_EQ(own.StatusText(), "帰宅 また明日");
+}
+
+TEST_F(PersonalWindowTest, ProxyInputServesTheChosenMemberWhereTheOpenerPutIt) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "A01", "y A01 In 1999061508000000\n");
+  window.SetRequest({{"山田", "A01", "営業", desk.share.Path()}, true, true});
+  Open();
+  EXPECT_EQ(view.title, "Quorvel 代理入力");
+  EXPECT_EQ(view.texts[IDC_PANEL_NAME], "山田");
+  for (int id : {IDC_PERSONAL_SETTINGS, IDC_PANEL_CHECK_MEMOS, IDC_PANEL_DISAPPEAR,
+                 IDC_PANEL_ICONISE})
+    EXPECT_FALSE(view.IsEnabled(id)) << id;
+  EXPECT_EQ(view.placeCalls, 0);
+  Press(1);
+  const std::string written = Encode("山田") + " A01 " + Encode("項目1 ") + " ";
+  EXPECT_EQ(test::ReadFileBytes(desk.StatusPath("営業", "A01")).substr(0, written.size()), written);
+}
+
+TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  test::WriteFileBytes(desk.MemoPath("営業", "B02"), "memo\n");
+  Open();
+  view.texts[IDC_PANEL_REMARK] = "r";
+  desk.prompt.answers = {false};
+  window.OnCommand(IDC_PANEL_DISAPPEAR, kNotifyClicked);
+  EXPECT_EQ(desk.prompt.shown.at(0).question, true);
+  EXPECT_FALSE(test::PathExists(desk.StatusPath("営業", "B02")));
+  EXPECT_EQ(test::ReadFileBytes(desk.MemoPath("営業", "B02")), "memo\n");
+  EXPECT_EQ(view.texts[IDC_PANEL_STATUS], "");
+  EXPECT_EQ(view.texts[IDC_PANEL_LAST_UPDATE], "");
+  EXPECT_EQ(view.texts[IDC_PANEL_REMARK], "");
+}
+
+TEST_F(PersonalWindowTest, SettingsMoveTheMemberAndTheLabelsReloadWhateverTheResult) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  test::MakeFolder(desk.GroupFolder("総務"));
+  Open();
+  desk.runner.On(SettingsDialog::kTemplateId, [&](Dialog& d, FakeView& v) {
+    v.texts[IDC_SETTINGS_GROUP] = "総務";
+    desk.profile.Set("Button", "Button2", "会議");  // as a drop would
+    d.OnCommand(kIdOk, kNotifyClicked);
+  });
+  // Then cancelled: the identity stays, the labels still reload.
+  desk.runner.On(SettingsDialog::kTemplateId, [&](Dialog& d, FakeView& v) {
+    v.texts[IDC_SETTINGS_GROUP] = "営業";
+    desk.profile.Set("Button", "Button2", "昼食");
+    d.OnCommand(kIdCancel, kNotifyClicked);
+  });
+  window.OnCommand(IDC_PERSONAL_SETTINGS, kNotifyClicked);
+  EXPECT_EQ(window.Member().group, "総務");
+  EXPECT_EQ(view.texts[IDC_PANEL_GROUP], "総務");
+  EXPECT_TRUE(test::PathExists(desk.StatusPath("総務", "B02")));
+  EXPECT_EQ(view.texts[IDC_STATUS_BUTTON2], "会議");
+
+  window.OnCommand(IDC_PERSONAL_SETTINGS, kNotifyClicked);
+  EXPECT_EQ(window.Member().group, "総務");
+  EXPECT_EQ(view.texts[IDC_STATUS_BUTTON2], "昼食");
+}
+
+}  // namespace
+}  // namespace quorvel
