@@ -65,19 +65,5 @@ TEST_F(EditionSelectTest, MinimisedItPaintsItsIconInTheMiddle) {
   EXPECT_FALSE(chooser.OnMessage(0x0400, 0, 0, icon));
 }
 
-TEST_F(EditionSelectTest, TheVersionItemOpensTheAboutBoxAndEscEnds) {
-  view.strings[kVersionStringId] = "バージョン情報";
-  Open();
-  ASSERT_EQ(view.systemMenu.size(), 1u);
-  EXPECT_EQ(view.systemMenu[0].first, 16);
-  EXPECT_TRUE(chooser.OnSysCommand(16));
-  EXPECT_FALSE(chooser.OnSysCommand(0xF060));
-  EXPECT_EQ(desk.runner.runs, std::vector<int>{AboutDialog::kTemplateId});
-  chooser.OnCommand(kIdOk, kNotifyClicked);
-  EXPECT_FALSE(view.ended) << "the hidden OK does nothing";
-  chooser.OnCommand(kIdCancel, kNotifyClicked);
-  EXPECT_TRUE(view.ended);
-}
-
 }  // namespace
 }  // namespace quorvel

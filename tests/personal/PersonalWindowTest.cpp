@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "personal/SettingsDialog.h"
 #include "tests/support/Desk.h"
 #include "ui/Controls.h"
 
@@ -74,22 +73,6 @@ TEST_F(PersonalWindowTest, TheAutomaticStatusAtLogOffIsTheDesksOwn) {
   EXPECT_EQ(own.StatusText(), "帰宅 また明日");
 }
 
-TEST_F(PersonalWindowTest, ProxyInputServesTheChosenMemberWhereTheOpenerPutIt) {
-  desk.SetIdentity("鈴木", "B02", "営業");
-  desk.PutMember("営業", "A01", "y A01 In 1999061508000000\n");
-  window.SetRequest({{"山田", "A01", "営業", desk.share.Path()}, true, true});
-  Open();
-  EXPECT_EQ(view.title, "Quorvel 代理入力");
-  EXPECT_EQ(view.texts[IDC_PANEL_NAME], "山田");
-  for (int id : {IDC_PERSONAL_SETTINGS, IDC_PANEL_CHECK_MEMOS, IDC_PANEL_DISAPPEAR,
-                 IDC_PANEL_ICONISE})
-    EXPECT_FALSE(view.IsEnabled(id)) << id;
-  EXPECT_EQ(view.placeCalls, 0);
-  Press(1);
-  const std::string written = Encode("山田") + " A01 " + Encode("項目1 ") + " ";
-  EXPECT_EQ(test::ReadFileBytes(desk.StatusPath("営業", "A01")).substr(0, written.size()), written);
-}
-
 TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {
   desk.SetIdentity("鈴木", "B02", "営業");
   desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
@@ -104,33 +87,6 @@ TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {
   EXPECT_EQ(view.texts[IDC_PANEL_STATUS], "");
   EXPECT_EQ(view.texts[IDC_PANEL_LAST_UPDATE], "");
   EXPECT_EQ(view.texts[IDC_PANEL_REMARK], "");
-}
-
-TEST_F(PersonalWindowTest, SettingsMoveTheMemberAndTheLabelsReloadWhateverTheResult) {
-  desk.SetIdentity("鈴木", "B02", "営業");
-  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
-  test::MakeFolder(desk.GroupFolder("総務"));
-  Open();
-  desk.runner.On(SettingsDialog::kTemplateId, [&](Dialog& d, FakeView& v) {
-    v.texts[IDC_SETTINGS_GROUP] = "総務";
-    desk.profile.Set("Button", "Button2", "会議");  // as a drop would
-    d.OnCommand(kIdOk, kNotifyClicked);
-  });
-  // Then cancelled: the identity stays, the labels still reload.
-  desk.runner.On(SettingsDialog::kTemplateId, [&](Dialog& d, FakeView& v) {
-    v.texts[IDC_SETTINGS_GROUP] = "営業";
-    desk.profile.Set("Button", "Button2", "昼食");
-    d.OnCommand(kIdCancel, kNotifyClicked);
-  });
-  window.OnCommand(IDC_PERSONAL_SETTINGS, kNotifyClicked);
-  EXPECT_EQ(window.Member().group, "総務");
-  EXPECT_EQ(view.texts[IDC_PANEL_GROUP], "総務");
-  EXPECT_TRUE(test::PathExists(desk.StatusPath("総務", "B02")));
-  EXPECT_EQ(view.texts[IDC_STATUS_BUTTON2], "会議");
-
-  window.OnCommand(IDC_PERSONAL_SETTINGS, kNotifyClicked);
-  EXPECT_EQ(window.Member().group, "総務");
-  EXPECT_EQ(view.texts[IDC_STATUS_BUTTON2], "昼食");
 }
 
 }  // namespace
