@@ -4,7 +4,9 @@
 
 #include "app/EditionSelectDialog.h"
 #include "group/GroupStatusListDialog.h"
+#include "group/GroupWindow.h"
 #include "group/MultiGroupWindow.h"
+#include "multiuser/MultiUserWindow.h"
 #include "personal/ButtonCustomizeDialog.h"
 #include "personal/MemoComposeDialog.h"
 #include "personal/MessageBoardDialog.h"
@@ -30,9 +32,16 @@ void EditionWindows::RunEdition(Edition edition) {
       services_.runner.RunUnowned(window);
       break;
     }
-    case Edition::Group:
-    case Edition::MultiUser:
+    case Edition::Group: {
+      GroupWindow window(services_);
+      services_.runner.RunUnowned(window);
       break;
+    }
+    case Edition::MultiUser: {
+      MultiUserWindow window(services_);
+      services_.runner.RunUnowned(window);
+      break;
+    }
   }
 }
 

@@ -5,7 +5,6 @@
 
 #include "store/TextCodec.h"
 #include "ui/Controls.h"
-#include "ui/ListFiller.h"
 
 namespace quorvel {
 
@@ -13,40 +12,44 @@ const char kGroupEditHeading[] = "グループ　　　　　　　　 | サー�
 
 namespace {
 
-constexpr int kHeadingLines = 2;
 constexpr std::size_t kGroupColumn = 24;
 const char kFieldsMissing[] = "サーバ名、グループを正しく入力して下さい";
 const char kTooMany[] = "登録できる最大のグループ数を越えます";
 const char kAlreadyListed[] = "既に登録されているグループです";
 
-int TableSize(const RegisteredGroups& g) {
-  return static_cast<int>(std::min(g.serverNames.size(), g.groups.size()));
-}
+std::string LineOf(const GroupEntry& e) { return GroupEntryLine(e.group, e.serverName); }
 
 }  // namespace
 
 std::string GroupEntryLine(const std::string& group, const std::string& serverName) {
-  std::string line = group;
-  if (line.size() < kGroupColumn) line.append(kGroupColumn - line.size(), ' ');
-  line += " | ";
-  line += serverName;
-  return line;
+  return PadRight(group, kGroupColumn) + " | " + serverName;
 }
 
 GroupEditDialog::GroupEditDialog(Services& services)
-    : FileDropDialog(kTemplateId, services.platform.prompt), platform_(services.platform) {
+    : FileDropDialog(kTemplateId, services.platform.prompt),
+      platform_(services.platform),
+      table_(kListId, kGroupEditHeading, LineOf) {
   // The group is taken, and so tested, before the server name.
   Exchange(kGroupId, group_, kGroupLimit);
   Exchange(kServerId, server_, kServerLimit);
 }
 
 void GroupEditDialog::SetGroups(const RegisteredGroups& groups) {
-  groups_ = groups;
-  groups_.serverNames.resize(kMaxRegisteredGroups);
-  groups_.groups.resize(kMaxRegisteredGroups);
-  if (groups_.count < 0) groups_.count = 0;
-  if (groups_.count > kMaxRegisteredGroups) groups_.count = kMaxRegisteredGroups;
-  selected_ = -1;
+  table_.rows.clear();
+  const int size = static_cast<int>(std::min(groups.serverNames.size(), groups.groups.size()));
+  const int count = std::min({groups.count, size, kMaxRegisteredGroups});
+  for (int i = 0; i < count; ++i) table_.rows.push_back({groups.serverNames[i], groups.groups[i]});
+  table_.selected = -1;
+}
+
+RegisteredGroups GroupEditDialog::Groups() const {
+  RegisteredGroups out;
+  out.count = static_cast<int>(table_.rows.size());
+  for (int i = 0; i < out.count; ++i) {
+    out.serverNames[i] = table_.rows[i].serverName;
+    out.groups[i] = table_.rows[i].group;
+  }
+  return out;
 }
 
 bool GroupEditDialog::OnInit() {
@@ -81,35 +84,27 @@ void GroupEditDialog::EnableEntryButtons(bool enabled) {
 }
 
 void GroupEditDialog::FillTheList() {
-  std::vector<std::string> lines;
-  lines.push_back(kGroupEditHeading);
-  lines.push_back(std::string(66, '-'));
-  for (int i = 0; i < groups_.count; ++i)
-    lines.push_back(GroupEntryLine(groups_.groups[i], groups_.serverNames[i]));
-  FillList(View(), kListId, lines, kHeadingLines);
+  table_.Fill(View());
   ShowValues();
 }
 
 void GroupEditDialog::SelectionChanged() {
-  const int line = View().ListSelection(kListId);
-  if (line < 0) return;
-  const int entry = line - kHeadingLines;
-  if (entry >= 0) {
-    if (entry >= groups_.count) return;
-    selected_ = entry;
-    EnableEntryButtons(true);
-    group_ = groups_.groups[entry];
-    server_ = groups_.serverNames[entry];
-    ShowValues();
-    return;
+  switch (table_.SelectionChanged(View())) {
+    case TablePick::Row:
+      EnableEntryButtons(true);
+      group_ = table_.Selected().group;
+      server_ = table_.Selected().serverName;
+      ShowValues();
+      break;
+    case TablePick::Heading:
+      group_.clear();
+      server_.clear();
+      ShowValues();
+      EnableEntryButtons(false);
+      break;
+    case TablePick::Nothing:
+      break;
   }
-  // A heading line is no entry.
-  View().ListSelect(kListId, -1);
-  selected_ = -1;
-  group_.clear();
-  server_.clear();
-  ShowValues();
-  EnableEntryButtons(false);
 }
 
 bool GroupEditDialog::Add() {
@@ -118,60 +113,42 @@ bool GroupEditDialog::Add() {
     GetPrompt().Alert(kFieldsMissing);
     return false;
   }
-  if (groups_.count >= kMaxRegisteredGroups || groups_.count >= TableSize(groups_)) {
+  if (table_.rows.size() >= static_cast<std::size_t>(kMaxRegisteredGroups)) {
     GetPrompt().Alert(kTooMany);
     return false;
   }
-  for (int i = 0; i < groups_.count; ++i) {
-    if (groups_.serverNames[i] == server_ && groups_.groups[i] == group_) {
+  for (const GroupEntry& e : table_.rows) {
+    if (e.serverName == server_ && e.group == group_) {
       GetPrompt().Alert(kAlreadyListed);
       return false;
     }
   }
-  groups_.serverNames[groups_.count] = server_;
-  groups_.groups[groups_.count] = group_;
-  ++groups_.count;
+  table_.Append({server_, group_});
   FillTheList();
-  selected_ = groups_.count - 1;
-  View().ListSelect(kListId, selected_ + kHeadingLines);
+  table_.ShowSelection(View());
   return true;
 }
 
 void GroupEditDialog::Modify() {
-  if (selected_ < 0 || selected_ >= groups_.count) return;
+  if (!table_.HasSelection()) return;
   if (!TakeValues()) return;
   if (server_.empty() || group_.empty()) {
     GetPrompt().Alert(kFieldsMissing);
     return;
   }
   // No duplicate test here: a modify may make two entries equal.
-  groups_.serverNames[selected_] = server_;
-  groups_.groups[selected_] = group_;
+  table_.rows[static_cast<std::size_t>(table_.selected)] = {server_, group_};
   FillTheList();
-  View().ListSelect(kListId, selected_ + kHeadingLines);
+  table_.ShowSelection(View());
 }
 
 void GroupEditDialog::Delete() {
-  if (selected_ < 0 || selected_ >= groups_.count || groups_.count == 0) return;
-  for (int i = selected_; i + 1 < groups_.count; ++i) {
-    groups_.serverNames[i] = groups_.serverNames[i + 1];
-    groups_.groups[i] = groups_.groups[i + 1];
-  }
-  const int last = groups_.count - 1;
-  groups_.serverNames[last].clear();
-  groups_.groups[last].clear();
-  --groups_.count;
-  if (groups_.count == 0) {
-    selected_ = -1;
-    server_.clear();
-    group_.clear();
-  } else {
-    if (selected_ >= groups_.count) selected_ = groups_.count - 1;
-    server_ = groups_.serverNames[selected_];
-    group_ = groups_.groups[selected_];
-  }
+  if (!table_.HasSelection()) return;
+  table_.RemoveSelected();
+  server_ = table_.HasSelection() ? table_.Selected().serverName : std::string();
+  group_ = table_.HasSelection() ? table_.Selected().group : std::string();
   FillTheList();
-  if (selected_ >= 0) View().ListSelect(kListId, selected_ + kHeadingLines);
+  table_.ShowSelection(View());
 }
 
 void GroupEditDialog::HandleDroppedFile(const std::vector<std::string>& paths) {

@@ -9,8 +9,14 @@
 #include "shell/Services.h"
 #include "store/GroupListFile.h"
 #include "ui/Dialog.h"
+#include "ui/TableEditor.h"
 
 namespace quorvel {
+
+struct GroupEntry {
+  std::string serverName;
+  std::string group;
+};
 
 class GroupEditDialog : public FileDropDialog {
  public:
@@ -27,8 +33,8 @@ class GroupEditDialog : public FileDropDialog {
   explicit GroupEditDialog(Services& services);
 
   void SetGroups(const RegisteredGroups& groups);
-  const RegisteredGroups& Groups() const { return groups_; }
-  int SelectedEntry() const { return selected_; }
+  RegisteredGroups Groups() const;
+  int SelectedEntry() const { return table_.selected; }
 
   bool OnInit() override;
   void OnCommand(int id, int notification) override;
@@ -48,8 +54,7 @@ class GroupEditDialog : public FileDropDialog {
   Platform& platform_;
   std::string group_;
   std::string server_;
-  RegisteredGroups groups_;
-  int selected_ = -1;
+  TableEditor<GroupEntry> table_;
 };
 
 // The list's entry line "%-24s | %s", whole however long.

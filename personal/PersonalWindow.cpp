@@ -42,16 +42,10 @@ void PersonalWindow::OnCommand(int id, int notification) {
 }
 
 void PersonalWindow::ChangeSettings() {
-  MemberAddress edited = member_;
-  if (services_.opener.EditSettings(edited)) {
-    const IdentityChangeResult result =
-        ChangeIdentity(services_.platform, services_.profile, member_, edited);
-    // The status and last-update boxes keep what they show: a rename keeps
-    // the stamp, a move brings status and stamp along.
-    if (result == IdentityChangeResult::Renamed || result == IdentityChangeResult::Moved)
-      member_ = edited;
-    ShowValues();
-  }
+  TakeValues();  // a remark typed meanwhile stays in its box
+  // The status and last-update boxes keep what they show: a rename keeps
+  // the stamp, a move brings status and stamp along.
+  if (EditOwnIdentity(services_, member_)) ShowValues();
   // The settings dialog may have changed the labels, OK or not.
   ShowButtonLabels();
 }

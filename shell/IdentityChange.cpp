@@ -91,4 +91,14 @@ IdentityChangeResult ChangeIdentity(Platform& platform, Profile& profile, const 
                       : Rename(platform, profile, before, after);
 }
 
+bool EditOwnIdentity(Services& services, Identity& identity) {
+  Identity edited = identity;
+  if (!services.opener.EditSettings(edited)) return false;
+  const IdentityChangeResult result =
+      ChangeIdentity(services.platform, services.profile, identity, edited);
+  if (result == IdentityChangeResult::Renamed || result == IdentityChangeResult::Moved)
+    identity = edited;
+  return true;
+}
+
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 #include "shell/ProfileRules.h"
+#include "shell/Services.h"
 
 namespace quorvel {
 
@@ -20,5 +21,10 @@ enum class IdentityChangeResult {
 // are done). The caller takes `after` as its identity on Renamed or Moved.
 IdentityChangeResult ChangeIdentity(Platform& platform, Profile& profile, const Identity& before,
                                     const Identity& after);
+
+// "設定変更" and "私の設定": the settings dialog over the window's identity,
+// then the change it asks for. `identity` becomes the new one when the
+// change was made. False when the dialog was cancelled.
+bool EditOwnIdentity(Services& services, Identity& identity);
 
 }  // namespace quorvel

@@ -17,7 +17,10 @@
 #include "app/EditionSelectDialog.h"
 #include "group/GroupEditDialog.h"
 #include "group/GroupStatusListDialog.h"
+#include "group/GroupWindow.h"
 #include "group/MultiGroupWindow.h"
+#include "multiuser/MultiUserWindow.h"
+#include "multiuser/UserEditDialog.h"
 #include "personal/ButtonCustomizeDialog.h"
 #include "personal/MemoComposeDialog.h"
 #include "personal/MessageBoardDialog.h"
@@ -210,6 +213,10 @@ std::vector<WindowMaker> AllWindows() {
       {IDD_EDITION_SELECT,
        [](Desk& d) { return std::make_unique<EditionSelectDialog>(d.services, d.windows); }},
       {IDD_ABOUT, [](Desk& d) { return std::make_unique<AboutDialog>(d.services); }},
+      {IDD_GROUP, [](Desk& d) { return std::make_unique<GroupWindow>(d.services); }},
+      {IDD_MULTIUSER, [](Desk& d) { return std::make_unique<MultiUserWindow>(d.services); }},
+      {IDD_USER_EDIT,
+       [](Desk& d) { return std::make_unique<UserEditDialog>(d.services, UserList()); }},
   };
 }
 
