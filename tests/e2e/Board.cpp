@@ -36,6 +36,26 @@ std::string Padded(const std::string& text, std::size_t width) {
   return out;
 }
 
+std::vector<std::string> StatusTokens(const std::string& path) {
+  const std::string bytes = test::ReadFileBytes(path);
+  std::vector<std::string> tokens;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find_first_of(" \n", start);
+    if (end == std::string::npos) break;
+    tokens.push_back(Decode(bytes.substr(start, end - start)));
+    start = end + 1;
+  }
+  return tokens;
+}
+
+bool IsStamp(const std::string& token) {
+  if (token.size() != 16) return false;
+  for (char c : token)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
 void SaveShot(const char* name) {
   if (const char* shots = std::getenv("QUORVEL_SHOTS"))
     SaveScreenshot(std::string(shots) + "\\" + name + ".bmp");

@@ -22,6 +22,9 @@ std::string ProfilePath();
 std::string StatusLine(const std::string& name, const std::string& code,
                        const std::string& status, const std::string& stamp);
 std::string Padded(const std::string& text, std::size_t width);
+// The tokens of a status file, decoded; and whether a token is a stamp.
+std::vector<std::string> StatusTokens(const std::string& path);
+bool IsStamp(const std::string& token);
 // Pictures for people to look at, when QUORVEL_SHOTS names a folder.
 void SaveShot(const char* name);
 

@@ -11,27 +11,6 @@ namespace {
 
 const char kPersonalTitle[] = "Quorvelパーソナル";
 
-bool IsStamp(const std::string& token) {
-  if (token.size() != 16) return false;
-  for (char c : token)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
-// The four tokens of a status file, decoded.
-std::vector<std::string> StatusTokens(const std::string& path) {
-  const std::string bytes = test::ReadFileBytes(path);
-  std::vector<std::string> tokens;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find_first_of(" \n", start);
-    if (end == std::string::npos) break;
-    tokens.push_back(Decode(bytes.substr(start, end - start)));
-    start = end + 1;
-  }
-  return tokens;
-}
-
 class PersonalEdition : public BoardTest {
  protected:
   // The board, then the personal window through the chooser.

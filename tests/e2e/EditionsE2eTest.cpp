@@ -1,0 +1,161 @@
+// The group and multi-user editions as a user meets them, run from the
+// edition chooser of the real program.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "store/TextCodec.h"
+#include "tests/e2e/Board.h"
+
+namespace quorvel::e2e {
+namespace {
+
+void ChooseComboItem(HWND dialog, int comboId, int index) {
+  HWND combo = GetDlgItem(dialog, comboId);
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+class Editions : public BoardTest {
+ protected:
+  // The board, the chooser, then the edition of the chooser's button.
+  HWND RunEdition(Program& program, HWND* board, HWND* chooser, int button, const char* title) {
+    *board = Start(program);
+    if (*board == nullptr) return nullptr;
+    *chooser = OpenChooser(program, *board);
+    if (*chooser == nullptr) return nullptr;
+    Press(*chooser, button);
+    return WaitWindow(title);
+  }
+  void EndAll(Program& program, HWND board, HWND edition, int closeButton, HWND chooser) {
+    Press(edition, closeButton);
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(edition); }));
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsIconic(chooser); }));
+    Press(chooser, IDCANCEL);
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
+    EndWithClose(program, board);
+  }
+};
+
+TEST_F(Editions, GroupWindowWithOwnInputAndAMove) {
+  AddGroup("営業");
+  AddGroup("総務");
+  AddMember("営業", "A01", "山田", "在席", "2026120908000000");
+  AddMember("営業", "B02", "鈴木", "外出", "2026120910300000");
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+  Program program(gExe, work_.Path());
+  HWND board = nullptr, chooser = nullptr;
+  HWND group = RunEdition(program, &board, &chooser, 1046, "Quorvelグループ");
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(ControlText(group, 1039), "営業");
+  EXPECT_EQ(ListLines(group, 1000),
+            (std::vector<std::string>{
+                Padded("山田", 16) + " " + Padded("A01", 16) + " 在席 (12/09 08:00)",
+                Padded("鈴木", 16) + " " + Padded("B02", 16) + " 外出 (12/09 10:30)",
+            }));
+  SaveShot("group");
+
+  Press(group, 1002);
+  HWND personal = WaitWindow("Quorvelパーソナル");
+  ASSERT_NE(personal, nullptr);
+  EXPECT_FALSE(ControlEnabled(personal, 1011)) << "own input may not go to the tray";
+  Press(personal, 1028);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1026) == "項目1 "; }));
+  Press(personal, IDCANCEL);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(personal); }));
+  ASSERT_TRUE(WaitUntil(5000, [&] {
+    const auto lines = ListLines(group, 1000);
+    return lines.size() == 2 && lines[1].find(" 項目1  (") != std::string::npos;
+  })) << "the list is refreshed when the own input closes";
+
+  Press(group, 1008);
+  HWND settings = WaitWindow("Quorvel 設定");
+  ASSERT_NE(settings, nullptr);
+  SetControlText(settings, 1041, "総務");
+  Press(settings, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(group, 1039) == "総務"; }));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(group, 1000).size() == 1; }));
+  EXPECT_EQ(ListLines(group, 1000)[0].substr(0, 33), Padded("鈴木", 16) + " " + Padded("B02", 16));
+  EXPECT_FALSE(test::PathExists(StatusPath("営業", "B02")));
+  EXPECT_TRUE(test::PathExists(StatusPath("総務", "B02")));
+  EXPECT_EQ(ProfileText("Personal", "Group"), "総務");
+  EndAll(program, board, group, 1080, chooser);
+}
+
+TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
+  AddGroup("営業");
+  AddMember("営業", "A01", "山田", "在席", "2026120908000000");
+  // Only slot 02 is filled: the list closes up.
+  const std::string profile = ProfilePath();
+  WritePrivateProfileStringA("Users", "Server02", share_.c_str(), profile.c_str());
+  WritePrivateProfileStringA("Users", "Group02", "営業", profile.c_str());
+  WritePrivateProfileStringA("Users", "Code02", "A01", profile.c_str());
+  WritePrivateProfileStringA("Users", "Name02", "山田", profile.c_str());
+  WriteGroupList({"営業"});
+  const std::string dropped = work_ / "sato.ini";
+  test::WriteFileBytes(dropped, "[System]\r\nServerName=" + share_ +
+                                    "\r\n[Personal]\r\nGroup=営業\r\nMyCode=C03\r\nMyName=佐藤\r\n");
+  Program program(gExe, work_.Path());
+  HWND board = nullptr, chooser = nullptr;
+  HWND desk = RunEdition(program, &board, &chooser, 1047, "Quorvelマルチユーザー");
+  ASSERT_NE(desk, nullptr);
+  HWND combo = GetDlgItem(desk, 1068);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
+  RECT dropped_rect = {};
+  SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped_rect));
+  EXPECT_GE(dropped_rect.bottom - dropped_rect.top, 100) << "the drop-down is 100 pixels taller";
+  for (int id : {1028, 1053, 1044, 1037, 1038}) EXPECT_FALSE(ControlEnabled(desk, id)) << id;
+
+  ChooseComboItem(desk, 1068, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(desk, 1024) == "A01"; }));
+  EXPECT_EQ(ControlText(desk, 1026), "在席");
+  EXPECT_EQ(ControlText(desk, 1042), "12/09 08:00");
+  EXPECT_TRUE(ControlEnabled(desk, 1028));
+  SetControlText(desk, 1027, "10分で戻ります");
+  Press(desk, 1029);
+  ASSERT_TRUE(
+      WaitUntil(5000, [&] { return ControlText(desk, 1026) == "項目2 10分で戻ります"; }));
+  const std::vector<std::string> tokens = StatusTokens(StatusPath("営業", "A01"));
+  ASSERT_EQ(tokens.size(), 4u);
+  EXPECT_EQ(tokens[0], "山田");
+  EXPECT_EQ(tokens[2], "項目2 10分で戻ります");
+  EXPECT_TRUE(IsStamp(tokens[3]));
+  SaveShot("multiuser");
+
+  Press(desk, 1039);
+  HWND users = WaitWindow("Quorvel ユーザー編集");
+  ASSERT_NE(users, nullptr);
+  ASSERT_EQ(ListLines(users, 1085).size(), 3u);
+  EXPECT_EQ(ListLines(users, 1085)[0], "氏名             | コード           | グループ");
+  EXPECT_EQ(ListLines(users, 1085)[2], Padded("山田", 16) + " | " + Padded("A01", 16) + " | 営業");
+  SetControlText(users, 1004, share_);
+  SetControlText(users, 1005, "営業");
+  SetControlText(users, 1006, "B02");
+  SetControlText(users, 1007, "鈴木");
+  Press(users, 1083);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(users, 1085).size() == 4; }));
+  ASSERT_TRUE(DropFiles(program.Id(), users, {WindowsPath(dropped)}));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(users, 1085).size() == 5; }));
+  EXPECT_EQ(ControlText(users, 1007), "佐藤");
+  Settle(users);
+  SaveShot("user-edit");
+  Press(users, IDOK);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(users); }));
+  // The list is refilled once the section is written.
+  ASSERT_TRUE(WaitUntil(5000, [&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0) == 3; }));
+  EXPECT_EQ(ProfileText("Users", "Name01"), "山田");
+  EXPECT_EQ(ProfileText("Users", "Code02"), "B02");
+  EXPECT_EQ(ProfileText("Users", "Name03"), "佐藤");
+  EXPECT_EQ(ProfileText("Users", "Server03"), share_);
+  char absent[8] = {};
+  GetPrivateProfileStringA("Users", "Name20", "absent", absent, sizeof absent, profile.c_str());
+  EXPECT_STREQ(absent, "") << "all 80 keys are written, the unused ones empty";
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR) << "no user chosen after OK";
+  EXPECT_FALSE(ControlEnabled(desk, 1028));
+  EXPECT_EQ(ControlText(desk, 1024), "");
+  EndAll(program, board, desk, IDCANCEL, chooser);
+}
+
+}  // namespace
+}  // namespace quorvel::e2e
