@@ -2,6 +2,7 @@
 
 #include "shell/IdentityChange.h"
 #include "shell/ProfileRules.h"
+#include "ui/Controls.h"
 
 namespace quorvel {
 
@@ -31,6 +32,26 @@ void PersonalWindow::OnOpen() {
   }
   if (!mayIconise_) View().Enable(IDC_PANEL_ICONISE, false);
   ShowValues();
+  // Only the desk's own window follows the desk's session.
+  if (!proxyInput_) {
+    View().WatchSessionChanges(true);
+    watchingSession_ = true;
+  }
+}
+
+void PersonalWindow::OnClose() {
+  if (watchingSession_) View().WatchSessionChanges(false);
+  watchingSession_ = false;
+}
+
+bool PersonalWindow::OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t /*lParam*/,
+                               std::intptr_t& result) {
+  if (message != kSessionChangeMessage) return false;
+  const int change = static_cast<int>(wParam);
+  if (change == kSessionLock) PressAutomatically("OnLock");
+  if (change == kSessionUnlock) PressAutomatically("OnUnlock");
+  result = 0;
+  return true;
 }
 
 void PersonalWindow::OnCommand(int id, int notification) {

@@ -21,9 +21,14 @@ class PersonalWindow : public StatusPanel {
   bool ProxyInput() const { return proxyInput_; }
 
   void OnCommand(int id, int notification) override;
+  // Lock and unlock of the desk's session: the automatic statuses of
+  // "OnLock" and "OnUnlock", as log-off has "OnExit".
+  bool OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                 std::intptr_t& result) override;
 
  protected:
   void OnOpen() override;
+  void OnClose() override;
   // A proxy window was placed by its opener's desk, and writes no automatic
   // status: the desk owner's log-off is no colleague's.
   bool PlacesItself() const override { return !proxyInput_; }
@@ -34,6 +39,7 @@ class PersonalWindow : public StatusPanel {
 
   bool proxyInput_ = false;
   bool mayIconise_ = true;
+  bool watchingSession_ = false;
 };
 
 }  // namespace quorvel

@@ -21,6 +21,9 @@ constexpr int kMouseMove = 0x0200;        // WM_MOUSEMOVE
 
 // System messages a dialog may answer through OnMessage.
 constexpr unsigned kQueryDragIconMessage = 0x0037;  // WM_QUERYDRAGICON
+constexpr unsigned kSessionChangeMessage = 0x02B1;  // WM_WTSSESSION_CHANGE
+constexpr int kSessionLock = 7;                     // WTS_SESSION_LOCK
+constexpr int kSessionUnlock = 8;                   // WTS_SESSION_UNLOCK
 
 // The program's own window messages.
 constexpr unsigned kTrayMessage = 0x8000 + 100;         // WM_APP+100

@@ -75,6 +75,11 @@ class DialogView {
   // The icon as the system hands it out, for messages that answer with one.
   virtual std::intptr_t IconHandle(int iconId) = 0;
 
+  // Session changes of this window's own session (lock, unlock) arrive as
+  // messages while on; every "on" is followed by an "off" before the window
+  // goes.
+  virtual void WatchSessionChanges(bool on) = 0;
+
   // Another top-level window: posts it the activation request when a window
   // with exactly this title exists; false when there is none.
   virtual bool PostActivationRequest(const std::string& title) = 0;

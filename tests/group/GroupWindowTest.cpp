@@ -42,7 +42,9 @@ TEST_F(GroupWindowTest, OwnInputMayNotIconiseAndProxyInputIsForTheSelectedMember
   desk.runner.On(PersonalWindow::kTemplateId, [&](Dialog& d, FakeView& v) {
     auto& personal = dynamic_cast<PersonalWindow&>(d);
     runs.push_back({personal.ProxyInput(), personal.Member().code});
-    if (!personal.ProxyInput()) EXPECT_FALSE(v.IsEnabled(IDC_PANEL_ICONISE));
+    if (!personal.ProxyInput()) {
+      EXPECT_FALSE(v.IsEnabled(IDC_PANEL_ICONISE));
+    }
   });
   Open();
   window.OnCommand(IDC_GROUP_PROXY_INPUT, kNotifyClicked);  // nothing selected

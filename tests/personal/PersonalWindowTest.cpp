@@ -73,6 +73,37 @@ TEST_F(PersonalWindowTest, TheAutomaticStatusAtLogOffIsTheDesksOwn) {
   EXPECT_EQ(own.StatusText(), "帰宅 また明日");
 }
 
+TEST_F(PersonalWindowTest, LockAndUnlockPressTheirButtonsWhileTheWindowIsOpen) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  desk.profile.Set("Personal", "OnLock", "2");
+  desk.profile.Set("Personal", "OnUnlock", "1");
+  desk.profile.Set("Button", "Button2", "離席");
+  desk.profile.Set("Button", "Button1", "在席");
+  Open();
+  EXPECT_TRUE(view.watchingSession);
+  std::intptr_t result = -1;
+  EXPECT_TRUE(window.OnMessage(kSessionChangeMessage, kSessionLock, 1, result));
+  EXPECT_EQ(window.StatusText(), "離席 ");
+  window.OnMessage(kSessionChangeMessage, 1 /* console connect */, 1, result);
+  EXPECT_EQ(window.StatusText(), "離席 ");
+  window.OnMessage(kSessionChangeMessage, kSessionUnlock, 1, result);
+  EXPECT_EQ(window.StatusText(), "在席 ");
+  EXPECT_FALSE(window.OnMessage(0x0400, 0, 0, result));
+  window.OnDestroy();
+  EXPECT_FALSE(view.watchingSession) << "the registration ends with the window";
+
+  // A proxy window does not follow the desk's session.
+  PersonalWindow proxy(desk.services);
+  FakeView proxyView;
+  proxy.SetRequest({{"y", "A01", "営業", desk.share.Path()}, true, true});
+  proxy.Attach(&proxyView);
+  proxy.OnInit();
+  EXPECT_FALSE(proxyView.watchingSession);
+  proxy.OnMessage(kSessionChangeMessage, kSessionLock, 1, result);
+  EXPECT_FALSE(test::PathExists(desk.StatusPath("営業", "A01")));
+}
+
 TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {
   desk.SetIdentity("鈴木", "B02", "営業");
   desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");

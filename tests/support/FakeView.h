@@ -85,6 +85,7 @@ class FakeView : public DialogView {
   void EraseIconBackground() override { ++iconBackgroundErased; }
   Size IconSize() override { return iconSize; }
   std::intptr_t IconHandle(int iconId) override { return 0x10000 + iconId; }
+  void WatchSessionChanges(bool on) override { watchingSession = on; }
   bool PostActivationRequest(const std::string& t) override {
     for (const std::string& other : otherWindows)
       if (other == t) {
@@ -137,6 +138,7 @@ class FakeView : public DialogView {
   Rect client{0, 0, 244, 118};
   int iconBackgroundErased = 0;
   Size iconSize{32, 32};
+  bool watchingSession = false;
 
  private:
   int Touch(int id) {

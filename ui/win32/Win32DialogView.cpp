@@ -1,6 +1,7 @@
 #include "ui/win32/Win32DialogView.h"
 
 #include <shellapi.h>
+#include <wtsapi32.h>
 
 #include <vector>
 
@@ -236,6 +237,13 @@ Size Win32DialogView::IconSize() {
 
 std::intptr_t Win32DialogView::IconHandle(int iconId) {
   return reinterpret_cast<std::intptr_t>(LoadIconA(module_, MAKEINTRESOURCEA(iconId)));
+}
+
+void Win32DialogView::WatchSessionChanges(bool on) {
+  if (on)
+    WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION);
+  else
+    WTSUnRegisterSessionNotification(window_);
 }
 
 bool Win32DialogView::PostActivationRequest(const std::string& title) {

@@ -54,6 +54,7 @@ class Win32DialogView : public DialogView {
   void EraseIconBackground() override;
   Size IconSize() override;
   std::intptr_t IconHandle(int iconId) override;
+  void WatchSessionChanges(bool on) override;
   bool PostActivationRequest(const std::string& title) override;
 
  private:

@@ -1,0 +1,138 @@
+#include "cli/StatusCommand.h"
+
+#include "group/MemberView.h"
+#include "shell/ProfileRules.h"
+#include "shell/StampText.h"
+#include "shell/StatusPress.h"
+#include "store/GroupMembership.h"
+#include "store/IdentityCheck.h"
+#include "store/StatusFile.h"
+#include "ui/Dialog.h"
+
+namespace quorvel {
+
+const char kStatusUsage[] =
+    "使い方: qvlstatus [--profile ファイル] [番号 [備考]]\n"
+    "        qvlstatus [--profile ファイル] --list\n"
+    "  番号 [備考]  状況ボタン「番号」の状況を備考とともに書き込みます\n"
+    "  (引数なし)   自分の状況と最終更新を表示します\n"
+    "  --list       自分のグループのメンバーを一覧表示します\n"
+    "  --profile    設定ファイル (省略時は QVL.ini)\n";
+
+namespace {
+
+constexpr std::size_t kRemarkLimit = 32;
+constexpr std::size_t kMaxDigits = 9;  // any button number fits an int
+const char kNoServer[] = "サーバ名が設定されていません";
+const char kNoGroup[] = "グループが設定されていません";
+const char kNoStatus[] = "状況ファイルが読めません";
+
+bool IsNumber(const std::string& s) {
+  if (s.empty() || s.size() > kMaxDigits) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+int Show(Platform& platform, const Identity& own, std::ostream& out, std::ostream& err) {
+  StatusRecord record = RecordFor(own);
+  if (!HasIdentity(platform, record)) return kStatusRefused;
+  if (!ReadStatus(platform, record)) {
+    err << kNoStatus << '\n';
+    return kStatusRefused;
+  }
+  out << record.status << " (" << StampMonthDayHourMinute(record.stamp) << ")\n";
+  return kStatusDone;
+}
+
+int Press(Platform& platform, Profile& profile, const Identity& own, const StatusArguments& a,
+          std::ostream& out) {
+  // A script must not write a file beside the share for a half-set identity.
+  if (!HasIdentity(platform, RecordFor(own))) return kStatusRefused;
+  StatusRecord written;
+  if (!WriteStatusPress(platform, profile, own, a.button, a.remark, written))
+    return kStatusRefused;
+  out << written.status << " (" << StampHourMinute(written.stamp) << ")\n";
+  return kStatusDone;
+}
+
+int List(Platform& platform, const Identity& own, std::ostream& out, std::ostream& err) {
+  if (own.serverName.empty() || own.group.empty()) {
+    err << (own.serverName.empty() ? kNoServer : kNoGroup) << '\n';
+    return kStatusRefused;
+  }
+  MemberList members;
+  members.serverName = own.serverName;
+  members.group = own.group;
+  LoadMembers(platform, members);
+  for (int i = 0; i < members.memberCount; ++i)
+    out << MemberLine(members.members[static_cast<std::size_t>(i)], kGroupMemberView) << '\n';
+  return kStatusDone;
+}
+
+}  // namespace
+
+StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
+  StatusArguments a;
+  std::vector<std::string> positional;
+  bool list = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h" || arg == "/?") {
+      a.command = StatusArguments::Command::Help;
+      return a;
+    }
+    if (arg == "--list") {
+      list = true;
+    } else if (arg == "--profile") {
+      if (i + 1 >= args.size()) {
+        a.error = kStatusUsage;
+        return a;
+      }
+      a.profile = args[++i];
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      a.error = kStatusUsage;
+      return a;
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (list) {
+    if (!positional.empty()) a.error = kStatusUsage;
+    a.command = StatusArguments::Command::List;
+    return a;
+  }
+  if (positional.empty()) return a;  // show
+  if (positional.size() > 2 || !IsNumber(positional[0]) || std::stoi(positional[0]) < 1) {
+    a.error = kStatusUsage;
+    return a;
+  }
+  a.command = StatusArguments::Command::Press;
+  a.button = std::stoi(positional[0]);
+  if (positional.size() == 2) a.remark = positional[1];
+  if (a.remark.size() > kRemarkLimit) a.error = LimitMessage(kRemarkLimit) + "\n";
+  return a;
+}
+
+int RunStatusCommand(const StatusArguments& a, Platform& platform, Profile& profile,
+                     std::ostream& out, std::ostream& err) {
+  if (!a.error.empty()) {
+    err << a.error;
+    return kStatusBadUsage;
+  }
+  const Identity own = ReadIdentity(profile);
+  switch (a.command) {
+    case StatusArguments::Command::Help:
+      out << kStatusUsage;
+      return kStatusDone;
+    case StatusArguments::Command::Show:
+      return Show(platform, own, out, err);
+    case StatusArguments::Command::Press:
+      return Press(platform, profile, own, a, out);
+    case StatusArguments::Command::List:
+      return List(platform, own, out, err);
+  }
+  return kStatusBadUsage;
+}
+
+}  // namespace quorvel
