@@ -6,30 +6,30 @@
 namespace quorvel {
 
 GroupWindow::GroupWindow(Services& services)
-    : MainWindow(kTemplateId, kGroupWindowTraits, services),
-      members_(services, kGroupMemberView) {
+    : GroupViewWindow(kTemplateId, kGroupWindowTraits, kGroupMemberView, services) {
   Exchange(IDC_SHOWN_GROUP, own_.group);
 }
 
 void GroupWindow::OnOpen() {
   own_ = ReadIdentity(services_.profile);
-  if (HasPlace(own_)) Refresh();
+  AddAutoRefreshItem();
+  if (HasPlace(own_)) RefreshOwnGroup();
   ShowValues();
 }
 
 void GroupWindow::OnCommand(int id, int notification) {
   switch (id) {
     case IDC_REFRESH:
-      Refresh();
+      RefreshOwnGroup();
       break;
     case IDC_GROUP_PROXY_INPUT:
-      if (members_.ProxyInput(View())) Refresh();
+      ProxyInput();
       break;
     case IDC_GROUP_MEMO:
-      members_.ComposeMemo(View());
+      ComposeMemo();
       break;
     case IDC_MEMBER_LIST:
-      if (notification == kNotifyDoubleClick) members_.ComposeMemo(View());
+      if (notification == kNotifyDoubleClick) ComposeMemo();
       break;
     case IDC_OWN_INPUT:
       OwnInput();
@@ -38,7 +38,7 @@ void GroupWindow::OnCommand(int id, int notification) {
       OwnSettings();
       break;
     default:
-      MainWindow::OnCommand(id, notification);
+      GroupViewWindow::OnCommand(id, notification);
   }
 }
 
@@ -49,12 +49,12 @@ void GroupWindow::OwnInput() {
   request.member = own_;
   request.mayIconise = false;
   services_.opener.RunPersonalWindow(request);
-  Refresh();
+  RefreshOwnGroup();
 }
 
 void GroupWindow::OwnSettings() {
   if (EditOwnIdentity(services_, own_)) ShowValues();
-  Refresh();  // cancelled or not
+  RefreshOwnGroup();  // cancelled or not
 }
 
 }  // namespace quorvel

@@ -12,6 +12,21 @@ void MemberPane::Refresh(DialogView& view, const std::string& serverName,
   RefreshMembers(services_.platform, view, kMemberListId, members_, serverName_, group_, style_);
 }
 
+void MemberPane::RefreshQuietly(DialogView& view) {
+  MemberAddress selected;
+  const bool hadSelection = Selected(view, selected);
+  SilentPrompt silent;
+  Platform quiet{services_.platform.files, services_.platform.clock, silent};
+  RefreshMembers(quiet, view, kMemberListId, members_, serverName_, group_, style_);
+  if (!hadSelection) return;
+  for (int i = 0; i < members_.memberCount; ++i) {
+    if (members_.members[static_cast<std::size_t>(i)].code == selected.code) {
+      view.ListSelect(kMemberListId, i);
+      return;
+    }
+  }
+}
+
 bool MemberPane::Selected(DialogView& view, MemberAddress& out) const {
   const int line = view.ListSelection(kMemberListId);
   if (line < 0 || line >= members_.memberCount ||

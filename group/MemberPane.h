@@ -20,6 +20,12 @@ class MemberPane {
   void Refresh(DialogView& view, const std::string& serverName, const std::string& group);
   // The same place again.
   void Refresh(DialogView& view) { Refresh(view, serverName_, group_); }
+  // A refresh nobody asked for at that moment: no message, and the member
+  // selected before stays selected (by code) while still listed.
+  void RefreshQuietly(DialogView& view);
+
+  const std::string& ServerName() const { return serverName_; }
+  const std::string& Group() const { return group_; }
 
   // The member at the list's selection; false when none is selected. Every
   // refresh refills the list whole, so a selected line is the member at that

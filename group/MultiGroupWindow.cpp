@@ -14,19 +14,19 @@ const char kEditionSelectItem[] = "エディション選択";
 }  // namespace
 
 MultiGroupWindow::MultiGroupWindow(Services& services, std::string groupListPath)
-    : MainWindow(kTemplateId, kMultiGroupWindowTraits, services),
-      groupListPath_(std::move(groupListPath)),
-      members_(services, kMultiGroupMemberView) {}
+    : GroupViewWindow(kTemplateId, kMultiGroupWindowTraits, kMultiGroupMemberView, services),
+      groupListPath_(std::move(groupListPath)) {}
 
 void MultiGroupWindow::OnOpen() {
   // Right after the version item, so a member finds the other editions
   // without a command line.
   View().AppendSystemMenuItem(kEditionSelectCommand, kEditionSelectItem, false);
+  AddAutoRefreshItem();
   FillGroupList();
 }
 
 bool MultiGroupWindow::OnSysCommand(int command) {
-  if ((command & 0xFFF0) != kEditionSelectCommand) return MainWindow::OnSysCommand(command);
+  if ((command & 0xFFF0) != kEditionSelectCommand) return GroupViewWindow::OnSysCommand(command);
   services_.opener.ChooseEdition();
   return true;
 }
@@ -37,13 +37,13 @@ void MultiGroupWindow::OnCommand(int id, int notification) {
       if (notification == kNotifySelChange) ChooseGroup();
       break;
     case kMemberListId:
-      if (notification == kNotifyDoubleClick) members_.ComposeMemo(View());
+      if (notification == kNotifyDoubleClick) ComposeMemo();
       break;
     case kRefreshId:
       RefreshMembers();
       break;
     case kMemoId:
-      members_.ComposeMemo(View());
+      ComposeMemo();
       break;
     case kProxyInputId:
       ProxyInput();
@@ -52,7 +52,7 @@ void MultiGroupWindow::OnCommand(int id, int notification) {
       ManageGroups();
       break;
     default:
-      MainWindow::OnCommand(id, notification);
+      GroupViewWindow::OnCommand(id, notification);
   }
 }
 
@@ -76,14 +76,7 @@ void MultiGroupWindow::ChooseGroup() {
   RefreshMembers();
 }
 
-void MultiGroupWindow::RefreshMembers() {
-  members_.Refresh(View(), shownServerName_, shownGroup_);
-}
-
-void MultiGroupWindow::ProxyInput() {
-  // The new status shows at once, however the personal window ended.
-  if (members_.ProxyInput(View())) RefreshMembers();
-}
+void MultiGroupWindow::RefreshMembers() { Refresh(shownServerName_, shownGroup_); }
 
 void MultiGroupWindow::ManageGroups() {
   GroupEditDialog dialog(services_);

@@ -3,16 +3,15 @@
 // of the chosen group on the right, memo and proxy input for a member.
 #include <string>
 
-#include "group/MemberPane.h"
+#include "group/GroupViewWindow.h"
 #include "res/resource.h"
-#include "shell/MainWindow.h"
 #include "shell/Services.h"
 #include "store/GroupListFile.h"
 #include "store/StatusRecord.h"
 
 namespace quorvel {
 
-class MultiGroupWindow : public MainWindow {
+class MultiGroupWindow : public GroupViewWindow {
  public:
   static constexpr int kTemplateId = IDD_MULTIGROUP;
   static constexpr int kMemberListId = IDC_MEMBER_LIST;
@@ -37,23 +36,19 @@ class MultiGroupWindow : public MainWindow {
   const std::string& ShownServerName() const { return shownServerName_; }
   const std::string& ShownGroup() const { return shownGroup_; }
   const RegisteredGroups& Groups() const { return groups_; }
-  const MemberList& Members() const { return members_.Members(); }
 
  protected:
   void OnOpen() override;
-  void RefreshAfterRestore() override { RefreshMembers(); }
 
  private:
   void FillGroupList();
   void ChooseGroup();
-  void ProxyInput();
   void ManageGroups();
 
   std::string groupListPath_;
   std::string shownServerName_;
   std::string shownGroup_;
   RegisteredGroups groups_;
-  MemberPane members_;
 };
 
 }  // namespace quorvel

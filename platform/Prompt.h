@@ -11,4 +11,12 @@ class Prompt {
   virtual bool AskYesNo(const std::string& text) = 0;  // true for Yes
 };
 
+// For work nobody asked for at that moment (a refresh by itself): nothing
+// is shown, and a question is answered No.
+class SilentPrompt : public Prompt {
+ public:
+  void Alert(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+};
+
 }  // namespace quorvel

@@ -39,6 +39,7 @@
 // System-menu commands.
 #define IDM_VERSION 16
 #define IDM_EDITION_SELECT 32
+#define IDM_AUTO_REFRESH 48
 
 // Member views: multi-group window (139), group window (130), group status
 // list (136).

@@ -64,6 +64,7 @@ class DialogView {
   // false when the window has no system menu.
   virtual bool AppendSystemMenuItem(int command, const std::string& text,
                                     bool separatorBefore) = 0;
+  virtual void CheckSystemMenuItem(int command, bool checked) = 0;
   virtual bool AddTrayIcon(int iconId, const std::string& tip) = 0;
   virtual void DeleteTrayIcon() = 0;
   virtual void StartTimer(int id, int milliseconds) = 0;
@@ -79,6 +80,10 @@ class DialogView {
   // messages while on; every "on" is followed by an "off" before the window
   // goes.
   virtual void WatchSessionChanges(bool on) = 0;
+  // Changes of the folder's files arrive as the folder-changed message, a
+  // burst as one; an empty folder ends the watch, as does the window's end.
+  // False when the folder can only be read again once a minute.
+  virtual bool WatchFolder(const std::string& folder) = 0;
 
   // Another top-level window: posts it the activation request when a window
   // with exactly this title exists; false when there is none.

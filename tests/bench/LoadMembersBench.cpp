@@ -16,12 +16,6 @@
 
 namespace {
 
-class SilentPrompt : public quorvel::Prompt {
- public:
-  void Alert(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-};
-
 double Seconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double>(d).count();
 }

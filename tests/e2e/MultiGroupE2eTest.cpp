@@ -236,6 +236,34 @@ TEST_F(MultiGroupBoard, TheVersionItemOpensThePanelOfItsEdition) {
   EndWithClose(program, window);
 }
 
+TEST_F(MultiGroupBoard, TheLiveBoardShowsAnotherDesksChangeByItself) {
+  AddGroup("営業");
+  AddMember("営業", "A01", "Taro", "在席", "2026120909000000");
+  AddMember("営業", "B02", "Jiro", "在席", "2026120909000000");
+  WriteGroupList({"営業"});
+  Program program(gExe, work_.Path());
+  HWND window = Start(program);
+  ASSERT_NE(window, nullptr);
+  SelectLine(window, 1001, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 2; }));
+  PostMessageW(window, WM_SYSCOMMAND, 48, 0);  // "自動更新" on
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ProfileText("System", "AutoRefresh") == "1"; }));
+  SendMessageW(GetDlgItem(window, 1000), LB_SETCURSEL, 1, 0);
+
+  AddMember("営業", "B02", "Jiro", "外出", "2026120911450000");
+  EXPECT_TRUE(WaitUntil(3000, [&] {
+    const auto lines = ListLines(window, 1000);
+    return lines.size() == 2 && lines[1].find("外出 (11:45)") != std::string::npos;
+  })) << "within two seconds of the change, without a press";
+  EXPECT_EQ(SendMessageW(GetDlgItem(window, 1000), LB_GETCURSEL, 0, 0), 1) << "selection kept";
+
+  PostMessageW(window, WM_SYSCOMMAND, 48, 0);  // off again
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ProfileText("System", "AutoRefresh") == "0"; }));
+  AddMember("営業", "A01", "Taro", "帰宅", "2026120918000000");
+  Sleep(2500);
+  EXPECT_EQ(ListLines(window, 1000)[0].find("帰宅"), std::string::npos) << "off: no change by itself";
+  EndWithClose(program, window);
+}
+
 }  // namespace
 }  // namespace quorvel::e2e
-

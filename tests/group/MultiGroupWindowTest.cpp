@@ -295,7 +295,7 @@ TEST_F(MultiGroupWindowTest, TheSecondSystemMenuItemRunsTheEditionChooser) {
   WriteList(OnShare("g"));
   view.strings[kVersionStringId] = "バージョン情報";
   Open();
-  ASSERT_EQ(view.systemMenu.size(), 2u);
+  ASSERT_EQ(view.systemMenu.size(), 3u);
   EXPECT_EQ(view.systemMenu[1], (std::pair<int, std::string>{32, "エディション選択"}));
   EXPECT_EQ(view.systemMenuSeparators, 1);
   EXPECT_TRUE(window.OnSysCommand(32));
@@ -372,8 +372,9 @@ TEST_F(MultiGroupWindowTest, OpeningAndTrayRestoreRunTheirStepsInOrder) {
   v.strings[kVersionStringId] = "バージョン情報";
   window.Attach(&v);
   window.OnInit();
-  EXPECT_EQ(v.calls, (std::vector<std::string>{"find", "menu 16", "icons", "title", "menu 32",
-                                               "add " + std::to_string(kGroups), "place"}));
+  EXPECT_EQ(v.calls,
+            (std::vector<std::string>{"find", "menu 16", "icons", "title", "menu 32", "menu 48",
+                                      "add " + std::to_string(kGroups), "place"}));
   v.ListSelect(kGroups, 0);
   window.OnCommand(kGroups, kNotifySelChange);
   window.OnCommand(kIdCancel, kNotifyClicked);

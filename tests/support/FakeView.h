@@ -86,6 +86,12 @@ class FakeView : public DialogView {
   Size IconSize() override { return iconSize; }
   std::intptr_t IconHandle(int iconId) override { return 0x10000 + iconId; }
   void WatchSessionChanges(bool on) override { watchingSession = on; }
+  bool WatchFolder(const std::string& folder) override {
+    watchedFolder = folder;
+    ++folderWatches;
+    return true;
+  }
+  void CheckSystemMenuItem(int command, bool checked) override { menuChecks[command] = checked; }
   bool PostActivationRequest(const std::string& t) override {
     for (const std::string& other : otherWindows)
       if (other == t) {
@@ -139,6 +145,9 @@ class FakeView : public DialogView {
   int iconBackgroundErased = 0;
   Size iconSize{32, 32};
   bool watchingSession = false;
+  std::string watchedFolder;
+  int folderWatches = 0;
+  std::map<int, bool> menuChecks;
 
  private:
   int Touch(int id) {

@@ -6,6 +6,7 @@
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderWatch.h"
 #include "platform/Profile.h"
 
 namespace quorvel::test {
@@ -14,6 +15,9 @@ std::unique_ptr<FileSystem> MakeRealFileSystem();
 std::unique_ptr<Clock> MakeRealClock();
 // A profile kept in the given file (a full path).
 std::unique_ptr<Profile> MakeRealProfile(const std::string& path);
+std::unique_ptr<FolderWatch> MakeRealFolderWatch(const std::string& folder,
+                                                 FolderWatch::Changed changed, int quietMs,
+                                                 int pollMs);
 const char* PlatformName();  // "posix" or "win32"
 
 }  // namespace quorvel::test

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win32/Win32FolderWatch.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -237,6 +238,22 @@ Size Win32DialogView::IconSize() {
 
 std::intptr_t Win32DialogView::IconHandle(int iconId) {
   return reinterpret_cast<std::intptr_t>(LoadIconA(module_, MAKEINTRESOURCEA(iconId)));
+}
+
+void Win32DialogView::CheckSystemMenuItem(int command, bool checked) {
+  if (HMENU menu = GetSystemMenu(window_, FALSE))
+    CheckMenuItem(menu, static_cast<UINT>(command),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool Win32DialogView::WatchFolder(const std::string& folder) {
+  folderWatch_.reset();
+  if (folder.empty()) return true;
+  // The watch's thread only posts; the window handles the message in turn.
+  HWND window = window_;
+  folderWatch_ = std::make_unique<Win32FolderWatch>(
+      folder, [window] { PostMessageA(window, kFolderChangedMessage, 0, 0); });
+  return folderWatch_->Notifies();
 }
 
 void Win32DialogView::WatchSessionChanges(bool on) {

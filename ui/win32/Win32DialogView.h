@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+#include "platform/FolderWatch.h"
 
 #include "ui/DialogView.h"
 
@@ -45,6 +48,7 @@ class Win32DialogView : public DialogView {
   void SetIcons(int iconId) override;
   std::string LoadString(int stringId) override;
   bool AppendSystemMenuItem(int command, const std::string& text, bool separatorBefore) override;
+  void CheckSystemMenuItem(int command, bool checked) override;
   bool AddTrayIcon(int iconId, const std::string& tip) override;
   void DeleteTrayIcon() override;
   void StartTimer(int id, int milliseconds) override;
@@ -55,6 +59,7 @@ class Win32DialogView : public DialogView {
   Size IconSize() override;
   std::intptr_t IconHandle(int iconId) override;
   void WatchSessionChanges(bool on) override;
+  bool WatchFolder(const std::string& folder) override;
   bool PostActivationRequest(const std::string& title) override;
 
  private:
@@ -64,6 +69,7 @@ class Win32DialogView : public DialogView {
   HINSTANCE module_;
   HWND window_;
   HDC paintDc_ = nullptr;
+  std::unique_ptr<FolderWatch> folderWatch_;
 };
 
 // The text of any window, whatever its length.

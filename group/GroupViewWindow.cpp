@@ -1,0 +1,89 @@
+#include "group/GroupViewWindow.h"
+
+#include "store/StatusRecord.h"
+#include "ui/Controls.h"
+
+namespace quorvel {
+
+namespace {
+const char kAutoRefreshItem[] = "自動更新";
+const char kSystemSection[] = "System";
+const char kAutoRefreshKey[] = "AutoRefresh";
+}  // namespace
+
+GroupViewWindow::GroupViewWindow(int templateId, const MainWindowTraits& traits,
+                                 const MemberViewStyle& style, Services& services)
+    : MainWindow(templateId, traits, services), members_(services, style) {}
+
+void GroupViewWindow::AddAutoRefreshItem() {
+  autoRefresh_ = services_.profile.ReadInt(kSystemSection, kAutoRefreshKey, 0) != 0;
+  View().AppendSystemMenuItem(kAutoRefreshCommand, kAutoRefreshItem, false);
+  View().CheckSystemMenuItem(kAutoRefreshCommand, autoRefresh_);
+}
+
+bool GroupViewWindow::OnSysCommand(int command) {
+  if ((command & 0xFFF0) != kAutoRefreshCommand) return MainWindow::OnSysCommand(command);
+  autoRefresh_ = !autoRefresh_;
+  services_.profile.WriteInt(kSystemSection, kAutoRefreshKey, autoRefresh_ ? 1 : 0);
+  View().CheckSystemMenuItem(kAutoRefreshCommand, autoRefresh_);
+  FollowShownGroup();
+  if (autoRefresh_) RefreshByItself();  // what changed while it was off
+  return true;
+}
+
+void GroupViewWindow::Refresh(const std::string& serverName, const std::string& group) {
+  members_.Refresh(View(), serverName, group);
+  pending_ = false;
+  FollowShownGroup();
+}
+
+void GroupViewWindow::ProxyInput() {
+  if (members_.ProxyInput(View())) Refresh();
+}
+
+void GroupViewWindow::FollowShownGroup() {
+  const bool shown = !members_.ServerName().empty() && !members_.Group().empty();
+  const std::string folder =
+      autoRefresh_ && shown ? GroupFolderPath(members_.ServerName(), members_.Group()) : "";
+  if (folder == watched_) return;
+  View().WatchFolder(folder);
+  watched_ = folder;
+}
+
+void GroupViewWindow::RefreshByItself() {
+  if (!autoRefresh_) return;  // a change reported just before it was turned off
+  if (Iconised() || childOpen_) {
+    pending_ = true;
+    return;
+  }
+  pending_ = false;
+  members_.RefreshQuietly(View());
+}
+
+void GroupViewWindow::OnActivationRequest() {
+  MainWindow::OnActivationRequest();
+  if (pending_) RefreshByItself();
+}
+
+bool GroupViewWindow::OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t /*lParam*/,
+                                std::intptr_t& result) {
+  if (message == kFolderChangedMessage) {
+    RefreshByItself();
+    result = 0;
+    return true;
+  }
+  // A modal child disables this window while it runs and enables it again
+  // as it closes: that is when a change held back is shown.
+  if (message == kEnableMessage) {
+    childOpen_ = wParam == 0;
+    if (!childOpen_ && pending_) RefreshByItself();
+  }
+  return false;
+}
+
+void GroupViewWindow::OnClose() {
+  View().WatchFolder("");
+  watched_.clear();
+}
+
+}  // namespace quorvel
