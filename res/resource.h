@@ -2,6 +2,10 @@
 // Resource ids shared by quorvel.rc and the code. Plain #defines so that the
 // resource compiler reads this file too.
 
+// Explorer and the taskbar show the exe with its lowest icon id: the
+// multi-group board's image, the window the program opens.
+#define IDI_PROGRAM 1
+
 // Icons.
 #define IDI_PERSONAL 128
 #define IDI_PERSONAL_TRAY 129
