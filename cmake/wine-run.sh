@@ -1,10 +1,51 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the build folder's private prefix:
 # Japanese locale (ANSI code page 932), the dialog font mapped to IPAGothic,
-# no window manager waits, and an Xvfb display when none is set.
+# no window manager waits, and an Xvfb display when none is set. A 32-bit
+# program gets a 32-bit prefix and Wine's 32-bit loader.
+#
+#   wine-run.sh PROGRAM.exe [ARGUMENTS...]
+#   wine-run.sh --32-bit-check    exit 0 where 32-bit programs run, else
+#                                 print why not in one line and exit 77
 set -euo pipefail
 
+wine32=/usr/lib/wine/wine
+
+# Wine's 32-bit loader is itself a 32-bit Linux program: it starts exactly
+# where 32-bit code runs.
+why_no_32_bit() {
+  [ -x "$wine32" ] || { echo "Wine's 32-bit half (wine32:i386) is not installed"; return; }
+  local rc=0
+  "$wine32" --version >/dev/null 2>&1 || rc=$?
+  case $rc in
+    0) ;;
+    126) echo "this host runs no 32-bit code (the kernel refuses 32-bit programs)" ;;
+    *) echo "Wine's 32-bit loader does not start here (exit status $rc)" ;;
+  esac
+}
+
+if [ "${1:-}" = --32-bit-check ]; then
+  reason=$(why_no_32_bit)
+  [ -z "$reason" ] || { echo "$reason"; exit 77; }
+  exit 0
+fi
+
 exe=$1
+# The machine field of the PE header: 014c is a 32-bit x86 program.
+pe_machine() {
+  local at
+  at=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
+  od -An -t x2 -j $((at + 4)) -N 2 "$1" | tr -d ' '
+}
+bits=64
+if [ -f "$exe" ] && [ "$(pe_machine "$exe")" = 014c ]; then
+  bits=32
+  reason=$(why_no_32_bit)
+  if [ -n "$reason" ]; then
+    echo "not run: $(basename "$exe") is a 32-bit program and $reason" >&2
+    exit 77
+  fi
+fi
 build=${QUORVEL_BUILD_DIR:-}
 if [ -z "$build" ]; then
   # The program lives somewhere under the build folder that holds CMakeCache.txt.
@@ -17,13 +58,15 @@ export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LC_ALL=ja_JP.UTF-8
-export WINEARCH=win64
-# The 64-bit loader runs the x86_64 build; the 32-bit one is only for i686.
-if [ -x /usr/lib/wine/wine64 ] && [ "${QUORVEL_WINE32:-}" != 1 ]; then
+# The 64-bit loader runs the x86_64 build; the i686 build, the program as
+# shipped, runs in a prefix of its own build folder that is 32-bit only.
+if [ "$bits" = 32 ]; then
+  export WINEARCH=win32
+  wine=$wine32
+else
+  export WINEARCH=win64
   wine=/usr/lib/wine/wine64
   export WINELOADER=$wine
-else
-  wine=/usr/lib/wine/wine
 fi
 wineserver=/usr/lib/wine/wineserver
 
@@ -59,8 +102,9 @@ if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
   "$wineserver" -w 9>&- || true
   touch "$WINEPREFIX/.quorvel-ready"
 fi
-# Wine draws the caption buttons with its own Marlett font, which it looks
-# for in the prefix; without it the close box shows a bare "r".
+# Wine draws the caption buttons with its own Marlett font (Debian's
+# fonts-wine); started this way it looks for it only in the prefix, and
+# without it the close box shows a bare "r".
 if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] && [ -d /usr/share/wine/fonts ]; then
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

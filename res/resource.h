@@ -4,6 +4,10 @@
 // file too. Several dialogs reuse a number for different controls; each
 // dialog's names come in a block of their own.
 
+// Explorer and the taskbar show the exe with its lowest icon id: the
+// multi-group board's image, the window the program opens.
+#define IDI_PROGRAM 1
+
 // Icons.
 #define IDI_PERSONAL 128
 #define IDI_PERSONAL_TRAY 129

@@ -10,6 +10,9 @@ packages=(
   googletest libgtest-dev
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine64 wine32:i386
+  # Wine draws caption buttons and menu glyphs with its own Marlett font; it
+  # is only a recommended package, and recommendations are left out below.
+  fonts-wine
   xvfb x11-utils imagemagick
   locales fonts-ipafont-gothic
 )

@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
-"""Writes res/icons/*.ico: one 32x32 and one 16x16 image per icon resource.
+"""Writes res/icons/*.ico: images of 16, 24, 32, 48 and 256 pixels per icon.
 
 Window icons are rounded squares with the edition's letter, tray icons are
 discs of the same colour, so a glance at the taskbar or the notification area
-tells the editions apart. Standard library only; the generated files are
-committed so that the build needs no Python.
+tells the editions apart. The small sizes are uncompressed bitmaps that
+every version of Windows reads; the 256-pixel image is a PNG, as Explorer
+expects, which keeps it a few kilobytes. Standard library only; the
+generated files are committed so that the build needs no Python.
 """
 import os
 import struct
 import sys
+import zlib
+
+SIZES = (16, 24, 32, 48, 256)
 
 # 5x7 letters, one string per row, '#' set.
 GLYPHS = {
@@ -83,7 +88,7 @@ def render(design, n):
                 else:
                     pix[y][x] = colour + (255,)
     if letter:
-        scale = 3 if n >= 32 else 2
+        scale = max(2, round(n * 3 / 32))
         gw, gh = 5 * scale, 7 * scale
         ox, oy = (n - gw) // 2, (n - gh) // 2
         for gy, row in enumerate(GLYPHS[letter]):
@@ -93,7 +98,11 @@ def render(design, n):
                 for dy in range(scale):
                     for dx in range(scale):
                         pix[oy + gy * scale + dy][ox + gx * scale + dx] = WHITE + (255,)
-    # A dark outline keeps the shape readable on light and dark backgrounds.
+    # A dark outline keeps the shape readable on light and dark backgrounds;
+    # it grows with the image so that it stays visible when shown large.
+    width = max(1, n // 32)
+    steps = [(d * k, e * k) for k in range(1, width + 1)
+             for d, e in ((1, 0), (-1, 0), (0, 1), (0, -1))]
     out = [row[:] for row in pix]
     for y in range(n):
         for x in range(n):
@@ -101,7 +110,7 @@ def render(design, n):
                 continue
             edge = any(
                 not (0 <= x + dx < n and 0 <= y + dy < n) or pix[y + dy][x + dx][3] == 0
-                for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+                for dx, dy in steps)
             if edge and pix[y][x][:3] != WHITE:
                 r, g, b, a = pix[y][x]
                 out[y][x] = (r // 2, g // 2, b // 2, a)
@@ -127,12 +136,27 @@ def dib(rows):
     return header + bytes(xor) + bytes(mask)
 
 
+def png(rows):
+    """An RGBA PNG, rows top to bottom."""
+    n = len(rows)
+    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in rows)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xffffffff))
+
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", n, n, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
 def ico(design):
-    images = [dib(render(design, n)) for n in (32, 16)]
+    images = [png(render(design, n)) if n >= 256 else dib(render(design, n)) for n in SIZES]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for n, data in zip((32, 16), images):
-        out += struct.pack("<BBBBHHII", n, n, 0, 0, 1, 32, len(data), offset)
+    for n, data in zip(SIZES, images):
+        # A width or height of 256 is written as 0.
+        out += struct.pack("<BBBBHHII", n % 256, n % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     return out + b"".join(images)
 

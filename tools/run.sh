@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds quorvel.exe and starts it under Wine. With nothing configured it
 # works in demo/, a working folder with a group list file and a demo share
-# of three groups. Without a display it runs on Xvfb and saves a screenshot.
+# of three groups. Without a display it runs on Xvfb and saves a picture of
+# the board's window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -26,16 +27,22 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$run" "$build/quorvel.exe"
 fi
 
-# No display: run on Xvfb, choose the first group as a user would, take a
-# picture, and end the program again.
+# No display: run on Xvfb, wait for the board, choose the first group as a
+# user would, take a picture of the window alone, and end the program with
+# its own close button.
 "$run" "$build/quorvel.exe" &
 program=$!
-sleep 8
-"$run" "$build/quorvel_demo_share.exe" --choose-first-group || true
-sleep 2
+if ! geometry=$("$run" "$build/quorvel_demo_share.exe" --show-board 90); then
+  echo "The board did not appear." >&2
+  kill "$program" 2>/dev/null || true
+  exit 1
+fi
+read -r width height left top <<<"$geometry"
 display=:$(cut -d' ' -f1 "$build/.xvfb-display")
-DISPLAY=$display import -window root "$work/screenshot.png"
-echo "No display was set: quorvel ran on Xvfb ($display); screenshot saved to $work/screenshot.png"
+DISPLAY=$display import -window root -crop "${width}x${height}+${left}+${top}" +repage "$work/screenshot.png"
+echo "No display was set: quorvel ran on Xvfb ($display); picture of its window: $work/screenshot.png"
+"$run" "$build/quorvel_demo_share.exe" --close-board || true
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -k 2>/dev/null || true
 wait "$program" 2>/dev/null || true
 kill "$(cut -d' ' -f2 "$build/.xvfb-display")" 2>/dev/null || true

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -371,26 +372,85 @@ TEST(DialogTemplates, GroupEditDialog140) {
   });
 }
 
+// An icon resource's images: size in pixels to the id of its image.
+std::map<int, int> IconImages(int iconId) {
+  std::map<int, int> images;
+  HRSRC found =
+      FindResourceA(nullptr, MAKEINTRESOURCEA(iconId), reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
+  if (found == nullptr) return images;
+  const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+  Reader r(data, SizeofResource(nullptr, found));
+  r.Skip(4);  // reserved, type
+  const WORD count = r.Word();
+  for (WORD i = 0; i < count && r.ok(); ++i) {
+    const int width = r.Word() & 0xFF;  // width, then height; 256 is written as 0
+    r.Skip(10);                         // colours, reserved, planes, bits, bytes
+    const WORD imageId = r.Word();
+    if (r.ok()) images[width == 0 ? 256 : width] = imageId;
+  }
+  return images;
+}
+
+std::string IconImageBytes(int imageId) {
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(imageId), reinterpret_cast<LPCSTR>(RT_ICON));
+  if (found == nullptr) return std::string();
+  return std::string(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                     SizeofResource(nullptr, found));
+}
+
 TEST(DialogTemplates, IconsAndStringsExist) {
-  for (int icon : {128, 129, 130, 131, 132, 143, 144, 145, 147, 148, 149}) {
+  for (int icon : {1, 128, 129, 130, 131, 132, 143, 144, 145, 147, 148, 149}) {
     SCOPED_TRACE(icon);
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon)), nullptr);
-    // Both sizes are in the file, so the small icon is not a shrunk big one.
-    HANDLE small = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon), IMAGE_ICON, 16,
-                              16, 0);
-    ASSERT_NE(small, nullptr);
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(static_cast<HICON>(small), &info));
-    BITMAP bm = {};
-    GetObjectA(info.hbmColor, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, 16);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    DestroyIcon(static_cast<HICON>(small));
+    const std::map<int, int> images = IconImages(icon);
+    std::vector<int> sizes;
+    for (const auto& entry : images) sizes.push_back(entry.first);
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 256}));
+    // Every size is drawn for itself, not a shrunk or stretched other one,
+    // and each image decodes (the 256-pixel one is a PNG).
+    for (const auto& [size, imageId] : images) {
+      SCOPED_TRACE(size);
+      std::string bytes = IconImageBytes(imageId);
+      HICON image = CreateIconFromResourceEx(reinterpret_cast<BYTE*>(&bytes[0]),
+                                             static_cast<DWORD>(bytes.size()), TRUE, 0x00030000,
+                                             size, size, 0);
+      ASSERT_NE(image, nullptr);
+      ICONINFO info = {};
+      ASSERT_TRUE(GetIconInfo(image, &info));
+      BITMAP bm = {};
+      GetObjectA(info.hbmColor, sizeof bm, &bm);
+      EXPECT_EQ(bm.bmWidth, size);
+      DeleteObject(info.hbmColor);
+      DeleteObject(info.hbmMask);
+      DestroyIcon(image);
+    }
   }
   char text[64] = {};
   ASSERT_GT(LoadStringA(GetModuleHandleA(nullptr), 101, text, sizeof text), 0);
   EXPECT_STREQ(text, "\x83\x6f\x81\x5b\x83\x57\x83\x87\x83\x93\x8f\xee\x95\xf1");  // バージョン情報
+}
+
+BOOL CALLBACK CollectIconId(HMODULE, LPCSTR, LPSTR name, LONG_PTR ids) {
+  // A named icon counts as 0: names come before every number.
+  reinterpret_cast<std::vector<ULONG_PTR>*>(ids)->push_back(
+      IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) : 0);
+  return TRUE;
+}
+
+TEST(DialogTemplates, TheFirstIconIsTheBoardsForExplorerAndTheTaskbar) {
+  std::vector<ULONG_PTR> ids;
+  EnumResourceNamesA(nullptr, reinterpret_cast<LPCSTR>(RT_GROUP_ICON), CollectIconId,
+                     reinterpret_cast<LONG_PTR>(&ids));
+  ASSERT_FALSE(ids.empty());
+  EXPECT_EQ(*std::min_element(ids.begin(), ids.end()), 1u);
+  const std::map<int, int> program = IconImages(1);
+  const std::map<int, int> board = IconImages(144);
+  ASSERT_EQ(program.size(), board.size());
+  for (const auto& [size, imageId] : program) {
+    SCOPED_TRACE(size);
+    ASSERT_EQ(board.count(size), 1u);
+    EXPECT_EQ(IconImageBytes(imageId), IconImageBytes(board.at(size)));
+  }
 }
 
 }  // namespace

@@ -115,6 +115,10 @@ TEST(Win32Host, VersionPanelShowsTheEditionAndAnimates) {
   script.At(100, [&](HWND w) { label = ItemText(w, 1086); });
   for (DWORD t = 100; t <= 1300; t += 100) {
     script.At(t, [&](HWND w) {
+      // A dialog is shown when its queue first runs idle, which on a cold
+      // Wine start can come after the first step: an unshown panel has no
+      // pixels to look at yet.
+      if (!IsWindowVisible(w)) return;
       UpdateWindow(w);  // a pending repaint happens now, before we look
       const int p = panel.Phase();
       phases.push_back(p);
@@ -138,7 +142,7 @@ TEST(Win32Host, VersionPanelShowsTheEditionAndAnimates) {
 
   // 0, 1, 2, ... one step at a time, at least two ticks in 1.2 s and not
   // more than three.
-  ASSERT_FALSE(phases.empty());
+  ASSERT_GE(phases.size(), 8u) << "the panel was shown late or not at all";
   EXPECT_EQ(phases.front(), 0);
   int changes = 0;
   for (std::size_t i = 1; i < phases.size(); ++i) {

@@ -1,9 +1,12 @@
 // Prepares a demo working folder for a newcomer: a share with three groups,
 // members with statuses and memos, and the group list file that watches
 // them. Everything goes through the store, so the files are the real thing.
+// For the run command without a display it also shows the running board's
+// first group and ends the board again.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/Platform.h"
@@ -55,22 +58,76 @@ const DemoGroup kGroups[] = {
       {nullptr, nullptr, nullptr, nullptr}}},
 };
 
-}  // namespace
+const char kBoardTitle[] = "Quorvelマルチグループ";
+const int kCloseButton = 1080;
+const int kGroupList = 1001;
+const int kMemberList = 1000;
 
-// Selects the first registered group in the running board, as a click would.
-int ChooseFirstGroup() {
-  HWND window = FindWindowA(nullptr, "Quorvelマルチグループ");
-  if (window == nullptr) return 1;
-  HWND list = GetDlgItem(window, 1001);
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(1001, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+template <typename Done>
+bool WaitFor(int milliseconds, Done done) {
+  for (int waited = 0; !done(); waited += 100) {
+    if (waited >= milliseconds) return false;
+    Sleep(100);
+  }
+  return true;
+}
+
+// A dialog is shown once more when its queue first runs idle: wait for a
+// few round trips before acting on it or taking its picture.
+void Settle(HWND window) {
+  DWORD_PTR result = 0;
+  for (int i = 0; i < 3; ++i) {
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    Sleep(100);
+  }
+}
+
+HWND VisibleBoard() {
+  HWND window = FindWindowA(nullptr, kBoardTitle);
+  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+// Waits for the running board, chooses the first registered group as a
+// click would, waits for its members, and prints the window's rectangle on
+// the screen as "width height left top" for the picture.
+int ShowBoard(int seconds) {
+  HWND window = nullptr;
+  if (!WaitFor(seconds * 1000, [&] { return (window = VisibleBoard()) != nullptr; })) {
+    std::fprintf(stderr, "no window \"%s\" after %d s\n", kBoardTitle, seconds);
+    return 1;
+  }
+  Settle(window);
+  HWND groups = GetDlgItem(window, kGroupList);
+  SendMessageA(groups, LB_SETCURSEL, 0, 0);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(kGroupList, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(groups));
+  WaitFor(10000, [&] { return SendDlgItemMessageA(window, kMemberList, LB_GETCOUNT, 0, 0) > 0; });
+  Settle(window);
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld %ld %ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
   return 0;
 }
 
+// Ends the board as its "閉じる" button does, so it saves its position.
+int CloseBoard() {
+  HWND window = FindWindowA(nullptr, kBoardTitle);
+  if (window == nullptr) return 1;
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, kCloseButton)));
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]) == "--choose-first-group") return ChooseFirstGroup();
+  if (argc == 3 && std::string(argv[1]) == "--show-board") return ShowBoard(std::atoi(argv[2]));
+  if (argc == 2 && std::string(argv[1]) == "--close-board") return CloseBoard();
   if (argc != 3) {
-    std::fprintf(stderr, "usage: quorvel_demo_share <share folder> <working folder>\n");
+    std::fprintf(stderr,
+                 "usage: quorvel_demo_share <share folder> <working folder>\n"
+                 "       quorvel_demo_share --show-board <seconds>\n"
+                 "       quorvel_demo_share --close-board\n");
     return 2;
   }
   const std::string share = argv[1];
