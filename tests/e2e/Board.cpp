@@ -122,10 +122,29 @@ void BoardTest::EndWithClose(Program& program, HWND window) {
   EXPECT_TRUE(program.WaitExit(10000));
 }
 
-HWND BoardTest::OpenChooser(Program& /*program*/, HWND board) {
+HWND BoardTest::OpenChooser(HWND board) {
   // The system menu of another process cannot be read; its command can be sent.
   PostMessageW(board, WM_SYSCOMMAND, 32, 0);
   return WaitWindow("Presence");
+}
+
+HWND BoardTest::RunFromChooser(Program& program, HWND* board, HWND* chooser, int button,
+                               const std::string& title) {
+  *board = Start(program);
+  *chooser = *board != nullptr ? OpenChooser(*board) : nullptr;
+  if (*chooser == nullptr) return nullptr;
+  Press(*chooser, button);
+  return WaitWindow(title);
+}
+
+void BoardTest::CloseThroughChooser(Program& program, HWND board, HWND chooser, HWND edition,
+                                    int closeButton) {
+  if (edition != nullptr) {
+    EXPECT_TRUE(PressToClose(edition, closeButton));
+    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsIconic(chooser); })) << "the chooser comes back";
+  }
+  EXPECT_TRUE(PressToClose(chooser, IDCANCEL));
+  EndWithClose(program, board);
 }
 
 }  // namespace quorvel::e2e

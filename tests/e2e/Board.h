@@ -49,7 +49,14 @@ class BoardTest : public ::testing::Test {
   // "閉じる" ends the window and with it the program.
   void EndWithClose(Program& program, HWND window);
   // The edition chooser, from the board's system menu.
-  HWND OpenChooser(Program& program, HWND board);
+  HWND OpenChooser(HWND board);
+  // The board, the chooser, then the window of the chooser's button.
+  HWND RunFromChooser(Program& program, HWND* board, HWND* chooser, int button,
+                      const std::string& title);
+  // Closes the edition's window (when given), then the chooser once it is
+  // back, then the board, and with it the program.
+  void CloseThroughChooser(Program& program, HWND board, HWND chooser, HWND edition = nullptr,
+                           int closeButton = IDCANCEL);
 
   test::TempDir work_;
   std::string share_;

@@ -89,6 +89,11 @@ void Press(HWND dialog, int controlId) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
 }
 
+bool PressToClose(HWND dialog, int controlId) {
+  Press(dialog, controlId);
+  return WaitUntil(5000, [&] { return !IsWindow(dialog); });
+}
+
 void SelectLine(HWND dialog, int listId, int index) {
   HWND list = GetDlgItem(dialog, listId);
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);

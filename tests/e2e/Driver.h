@@ -37,6 +37,8 @@ bool WaitUntil(int milliseconds, const std::function<bool()>& done);
 // Clicks a button by posting its command, so a modal child it opens does
 // not block the driver.
 void Press(HWND dialog, int controlId);
+// Presses a button that ends its window; true once the window is gone.
+bool PressToClose(HWND dialog, int controlId);
 void SelectLine(HWND dialog, int listId, int index);   // with the selection-change notice
 void DoubleClickLine(HWND dialog, int listId, int index);
 std::vector<std::string> ListLines(HWND dialog, int listId);

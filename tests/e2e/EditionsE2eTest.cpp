@@ -16,26 +16,7 @@ void ChooseComboItem(HWND dialog, int comboId, int index) {
                reinterpret_cast<LPARAM>(combo));
 }
 
-class Editions : public BoardTest {
- protected:
-  // The board, the chooser, then the edition of the chooser's button.
-  HWND RunEdition(Program& program, HWND* board, HWND* chooser, int button, const char* title) {
-    *board = Start(program);
-    if (*board == nullptr) return nullptr;
-    *chooser = OpenChooser(program, *board);
-    if (*chooser == nullptr) return nullptr;
-    Press(*chooser, button);
-    return WaitWindow(title);
-  }
-  void EndAll(Program& program, HWND board, HWND edition, int closeButton, HWND chooser) {
-    Press(edition, closeButton);
-    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(edition); }));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsIconic(chooser); }));
-    Press(chooser, IDCANCEL);
-    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
-    EndWithClose(program, board);
-  }
-};
+using Editions = BoardTest;
 
 TEST_F(Editions, GroupWindowWithOwnInputAndAMove) {
   AddGroup("営業");
@@ -46,7 +27,7 @@ TEST_F(Editions, GroupWindowWithOwnInputAndAMove) {
   SetIdentity("鈴木", "B02", "営業");
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND group = RunEdition(program, &board, &chooser, 1046, "Quorvelグループ");
+  HWND group = RunFromChooser(program, &board, &chooser, 1046, "Quorvelグループ");
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(ControlText(group, 1039), "営業");
   EXPECT_EQ(ListLines(group, 1000),
@@ -62,8 +43,7 @@ TEST_F(Editions, GroupWindowWithOwnInputAndAMove) {
   EXPECT_FALSE(ControlEnabled(personal, 1011)) << "own input may not go to the tray";
   Press(personal, 1028);
   ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1026) == "項目1 "; }));
-  Press(personal, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(personal); }));
+  ASSERT_TRUE(PressToClose(personal, IDCANCEL));
   ASSERT_TRUE(WaitUntil(5000, [&] {
     const auto lines = ListLines(group, 1000);
     return lines.size() == 2 && lines[1].find(" 項目1  (") != std::string::npos;
@@ -73,14 +53,14 @@ TEST_F(Editions, GroupWindowWithOwnInputAndAMove) {
   HWND settings = WaitWindow("Quorvel 設定");
   ASSERT_NE(settings, nullptr);
   SetControlText(settings, 1041, "総務");
-  Press(settings, IDOK);
+  ASSERT_TRUE(PressToClose(settings, IDOK));
   ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(group, 1039) == "総務"; }));
   ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(group, 1000).size() == 1; }));
   EXPECT_EQ(ListLines(group, 1000)[0].substr(0, 33), Padded("鈴木", 16) + " " + Padded("B02", 16));
   EXPECT_FALSE(test::PathExists(StatusPath("営業", "B02")));
   EXPECT_TRUE(test::PathExists(StatusPath("総務", "B02")));
   EXPECT_EQ(ProfileText("Personal", "Group"), "総務");
-  EndAll(program, board, group, 1080, chooser);
+  CloseThroughChooser(program, board, chooser, group, 1080);
 }
 
 TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
@@ -98,7 +78,7 @@ TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
                                     "\r\n[Personal]\r\nGroup=営業\r\nMyCode=C03\r\nMyName=佐藤\r\n");
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND desk = RunEdition(program, &board, &chooser, 1047, "Quorvelマルチユーザー");
+  HWND desk = RunFromChooser(program, &board, &chooser, 1047, "Quorvelマルチユーザー");
   ASSERT_NE(desk, nullptr);
   HWND combo = GetDlgItem(desk, 1068);
   EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
@@ -140,8 +120,7 @@ TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
   EXPECT_EQ(ControlText(users, 1007), "佐藤");
   Settle(users);
   SaveShot("user-edit");
-  Press(users, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(users); }));
+  ASSERT_TRUE(PressToClose(users, IDOK));
   // The list is refilled once the section is written.
   ASSERT_TRUE(WaitUntil(5000, [&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0) == 3; }));
   EXPECT_EQ(ProfileText("Users", "Name01"), "山田");
@@ -154,7 +133,7 @@ TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR) << "no user chosen after OK";
   EXPECT_FALSE(ControlEnabled(desk, 1028));
   EXPECT_EQ(ControlText(desk, 1024), "");
-  EndAll(program, board, desk, IDCANCEL, chooser);
+  CloseThroughChooser(program, board, chooser, desk);
 }
 
 }  // namespace

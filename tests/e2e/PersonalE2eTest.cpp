@@ -13,20 +13,8 @@ const char kPersonalTitle[] = "Quorvelパーソナル";
 
 class PersonalEdition : public BoardTest {
  protected:
-  // The board, then the personal window through the chooser.
-  HWND OpenOwnWindow(Program& program, HWND board, HWND* chooser) {
-    *chooser = OpenChooser(program, board);
-    if (*chooser == nullptr) return nullptr;
-    Press(*chooser, 1045);
-    return WaitWindow(kPersonalTitle);
-  }
-  void CloseAll(Program& program, HWND board, HWND personal, HWND chooser) {
-    Press(personal, IDCANCEL);
-    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(personal); }));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsIconic(chooser); })) << "the chooser comes back";
-    Press(chooser, IDCANCEL);
-    EXPECT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
-    EndWithClose(program, board);
+  HWND OpenOwnWindow(Program& program, HWND* board, HWND* chooser) {
+    return RunFromChooser(program, board, chooser, 1045, kPersonalTitle);
   }
 };
 
@@ -67,8 +55,7 @@ TEST_F(PersonalEdition, ProxyInputFromTheBoardWritesTheMembersStatus) {
   EXPECT_TRUE(IsStamp(tokens[3]));
   SaveShot("personal-proxy");
 
-  Press(proxy, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(proxy); }));
+  ASSERT_TRUE(PressToClose(proxy, IDCANCEL));
   ASSERT_TRUE(WaitUntil(5000, [&] {
     const auto lines = ListLines(board, 1000);
     return lines.size() == 1 && lines[0].find("外出 15時戻り (") != std::string::npos;
@@ -81,10 +68,8 @@ TEST_F(PersonalEdition, OwnInputThroughTheChooser) {
   WriteGroupList({"営業"});
   SetIdentity("鈴木", "B02", "営業");
   Program program(gExe, work_.Path());
-  HWND board = Start(program);
-  ASSERT_NE(board, nullptr);
-  HWND chooser = nullptr;
-  HWND personal = OpenOwnWindow(program, board, &chooser);
+  HWND board = nullptr, chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, &board, &chooser);
   ASSERT_NE(personal, nullptr);
   EXPECT_TRUE(WaitUntil(5000, [&] { return IsIconic(chooser) != FALSE; }))
       << "the chooser waits minimised";
@@ -117,11 +102,9 @@ TEST_F(PersonalEdition, OwnInputThroughTheChooser) {
   HWND compose = WaitWindow("Quorvel 伝言メモ");
   ASSERT_NE(compose, nullptr);
   EXPECT_EQ(ControlText(compose, 1006), "B02");
-  Press(compose, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(compose); }));
-  Press(list, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(list); }));
-  CloseAll(program, board, personal, chooser);
+  ASSERT_TRUE(PressToClose(compose, IDCANCEL));
+  ASSERT_TRUE(PressToClose(list, IDCANCEL));
+  CloseThroughChooser(program, board, chooser, personal);
 }
 
 TEST_F(PersonalEdition, TheChoosersSystemMenuOpensTheAboutBox) {
@@ -130,18 +113,15 @@ TEST_F(PersonalEdition, TheChoosersSystemMenuOpensTheAboutBox) {
   Program program(gExe, work_.Path());
   HWND board = Start(program);
   ASSERT_NE(board, nullptr);
-  HWND chooser = OpenChooser(program, board);
+  HWND chooser = OpenChooser(board);
   ASSERT_NE(chooser, nullptr);
   SaveShot("chooser");
   PostMessageW(chooser, WM_SYSCOMMAND, 16, 0);
   HWND about = WaitWindow("Quorvel バージョン情報");
   ASSERT_NE(about, nullptr);
   SaveShot("about");
-  Press(about, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(about); }));
-  Press(chooser, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
-  EndWithClose(program, board);
+  ASSERT_TRUE(PressToClose(about, IDOK));
+  CloseThroughChooser(program, board, chooser);
 }
 
 TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
@@ -165,14 +145,15 @@ TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
   EXPECT_EQ(ControlText(compose, 1007), "営業");
   SetControlText(compose, 1004, "会議室に来てください");
   SaveShot("memo-compose");
-  Press(compose, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(compose); }));
+  ASSERT_TRUE(PressToClose(compose, IDOK));
   const char* memos[] = {"一件目", "会議室に来てください"};
   EXPECT_EQ(test::ReadFileBytes(MemoPath("営業", "B02")),
             Encode(memos[0]) + "\n" + Encode(memos[1]) + "\n");
 
-  HWND chooser = nullptr;
-  HWND personal = OpenOwnWindow(program, board, &chooser);
+  HWND chooser = OpenChooser(board);
+  ASSERT_NE(chooser, nullptr);
+  Press(chooser, 1045);
+  HWND personal = WaitWindow(kPersonalTitle);
   ASSERT_NE(personal, nullptr);
   Press(personal, 1044);
   HWND messages = WaitWindow("Quorvel 伝言板");
@@ -189,9 +170,8 @@ TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
   EXPECT_EQ(box.text, "伝言はありません");
   Answer(box, IDOK);
   EXPECT_TRUE(ListLines(messages, 1046).empty());
-  Press(messages, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(messages); }));
-  CloseAll(program, board, personal, chooser);
+  ASSERT_TRUE(PressToClose(messages, IDOK));
+  CloseThroughChooser(program, board, chooser, personal);
 }
 
 TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
@@ -202,10 +182,8 @@ TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
   WriteGroupList({"営業"});
   SetIdentity("鈴木", "B02", "営業");
   Program program(gExe, work_.Path());
-  HWND board = Start(program);
-  ASSERT_NE(board, nullptr);
-  HWND chooser = nullptr;
-  HWND personal = OpenOwnWindow(program, board, &chooser);
+  HWND board = nullptr, chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, &board, &chooser);
   ASSERT_NE(personal, nullptr);
   Press(personal, 1039);
   HWND settings = WaitWindow("Quorvel 設定");
@@ -223,8 +201,7 @@ TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
   EXPECT_TRUE(test::PathExists(share_ + "\\" + Encode("開発")));
   SaveShot("settings");
 
-  Press(settings, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(settings); }));
+  ASSERT_TRUE(PressToClose(settings, IDOK));
   ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1025) == "開発"; }));
   EXPECT_EQ(test::ReadFileBytes(StatusPath("開発", "B02")),
             StatusLine("鈴木", "B02", "外出", "2026120910300000"))
@@ -234,7 +211,7 @@ TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
   EXPECT_FALSE(test::PathExists(MemoPath("営業", "B02")));
   EXPECT_EQ(ProfileText("Personal", "Group"), "開発");
   EXPECT_EQ(ControlText(personal, 1026), "外出");
-  CloseAll(program, board, personal, chooser);
+  CloseThroughChooser(program, board, chooser, personal);
 }
 
 TEST_F(PersonalEdition, LabelsComeFromADroppedProfileFile) {
@@ -244,10 +221,8 @@ TEST_F(PersonalEdition, LabelsComeFromADroppedProfileFile) {
   const std::string other = work_ / "other.ini";
   test::WriteFileBytes(other, "[Button]\r\nButton3=会議\r\nButton5=帰宅\r\n");
   Program program(gExe, work_.Path());
-  HWND board = Start(program);
-  ASSERT_NE(board, nullptr);
-  HWND chooser = nullptr;
-  HWND personal = OpenOwnWindow(program, board, &chooser);
+  HWND board = nullptr, chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, &board, &chooser);
   ASSERT_NE(personal, nullptr);
   Press(personal, 1039);
   HWND settings = WaitWindow("Quorvel 設定");
@@ -263,16 +238,14 @@ TEST_F(PersonalEdition, LabelsComeFromADroppedProfileFile) {
   EXPECT_EQ(ControlText(labels, 1006), "項目1") << "a label the file lacks stays";
   Settle(labels);
   SaveShot("button-customize");
-  Press(labels, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(labels); }));
+  ASSERT_TRUE(PressToClose(labels, IDOK));
   EXPECT_EQ(ProfileText("Button", "Button3"), "会議");
   EXPECT_EQ(ProfileText("Button", "Button21"), "項目21") << "all 21 are written";
 
-  Press(settings, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(settings); }));
+  ASSERT_TRUE(PressToClose(settings, IDCANCEL));
   EXPECT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1030) == "会議"; }))
       << "the buttons take the labels when the settings close";
-  CloseAll(program, board, personal, chooser);
+  CloseThroughChooser(program, board, chooser, personal);
 }
 
 }  // namespace

@@ -90,12 +90,8 @@ TEST_F(StatusWithoutAWindow, ThePersonalWindowFollowsLockAndUnlock) {
   WritePrivateProfileStringA("Button", "Button1", "在席", profile.c_str());
   WritePrivateProfileStringA("Button", "Button2", "離席", profile.c_str());
   Program program(gExe, work_.Path());
-  HWND board = Start(program);
-  ASSERT_NE(board, nullptr);
-  HWND chooser = OpenChooser(program, board);
-  ASSERT_NE(chooser, nullptr);
-  Press(chooser, 1045);
-  HWND personal = WaitWindow("Quorvelパーソナル");
+  HWND board = nullptr, chooser = nullptr;
+  HWND personal = RunFromChooser(program, &board, &chooser, 1045, "Quorvelパーソナル");
   ASSERT_NE(personal, nullptr);
   SetControlText(personal, 1027, "昼食");
 
@@ -111,12 +107,7 @@ TEST_F(StatusWithoutAWindow, ThePersonalWindowFollowsLockAndUnlock) {
   }));
   EXPECT_EQ(ControlText(personal, 1026), "在席 昼食");
 
-  Press(personal, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(personal); }));
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsIconic(chooser); }));
-  Press(chooser, IDCANCEL);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindow(chooser); }));
-  EndWithClose(program, board);
+  CloseThroughChooser(program, board, chooser, personal);
 }
 
 }  // namespace
