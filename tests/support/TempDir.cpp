@@ -66,6 +66,15 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::fclose(f);
 }
 
+std::string AnyNamePath(const std::string& path) {
+#ifdef _WIN32
+  // The "\\?\" form of a full path is not looked at for device names.
+  return "\\\\?\\" + path;
+#else
+  return path;
+#endif
+}
+
 std::string ReadFileBytes(const std::string& path) {
   FILE* f = std::fopen(NativePath(path).c_str(), "rb");
   if (f == nullptr) return std::string();

@@ -1,0 +1,36 @@
+#pragma once
+// Files and folders held in memory, for the fuzz targets: paths are taken
+// exactly as given ("\" separated, case kept), and the share modes of the
+// real file systems hold between handles: two opens meet only when both
+// are readers that let other readers in.
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace quorvel::test {
+
+class MemoryFileSystem : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;  // path: bytes
+  std::set<std::string> folders;             // a path's folder must be here
+
+  OpenResult Open(const std::string& path, FileAccess access, FileShare share,
+                  FileDisposition disposition) override;
+  bool Delete(const std::string& path) override;
+  std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
+  bool CreateFolder(const std::string& path) override;
+  bool MoveOver(const std::string& from, const std::string& to) override;
+
+ private:
+  struct Holder {
+    FileAccess access;
+    FileShare share;
+  };
+  friend class MemoryFile;
+  bool FolderOf(const std::string& path) const;
+  std::multimap<std::string, Holder> open_;
+};
+
+}  // namespace quorvel::test
