@@ -1,5 +1,6 @@
 #include "store/StatusFile.h"
 
+#include "store/RewriteInPlace.h"
 #include "store/SharedOpen.h"
 #include "store/TextCodec.h"
 
@@ -67,8 +68,10 @@ int ParseStatusContent(const std::string& bytes, StatusRecord& record) {
 }
 
 bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
-  OpenResult opened = OpenShared(platform, StatusFilePath(record), FileAccess::Write,
-                                 FileShare::None, FileDisposition::CreateAlways, kStatusRetryMs);
+  // Opened without cutting: the old line stays until the new one is whole.
+  const std::string path = StatusFilePath(record);
+  OpenResult opened = OpenShared(platform, path, FileAccess::ReadWrite, FileShare::None,
+                                 FileDisposition::OpenAlways, kStatusRetryMs);
   if (!opened.file) {
     platform.prompt.Alert(kCannotWrite);
     return false;
@@ -82,9 +85,11 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
                      EncodeWithin(record.code, kCodeLimit) + " " +
                      EncodeWithin(record.status, kStatusLimit) + " " + stamp + "\n";
   if (line.size() > kLineLimit) line.resize(kLineLimit);
-  const bool written = opened.file->Write(line);
+  const bool written = RewriteInPlace(*opened.file, line);
   opened.file.reset();
   if (!written) {
+    // A file made by this call would list a member that never was.
+    if (opened.created) platform.files.Delete(path);
     platform.prompt.Alert(kCannotWrite);
     return false;
   }
