@@ -1,5 +1,6 @@
 #include "store/MemoFile.h"
 
+#include "store/DeviceName.h"
 #include "store/IdentityCheck.h"
 #include "store/RewriteInPlace.h"
 #include "store/SharedOpen.h"
@@ -91,6 +92,7 @@ bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::stri
 }
 
 bool ReadMemos(Platform& platform, StatusRecord& record) {
+  if (IsDeviceMember(record)) return false;
   OpenResult opened = OpenShared(platform, MemoFilePath(record), FileAccess::Read,
                                  FileShare::Read, FileDisposition::OpenExisting, kMemoRetryMs);
   if (!opened.file) return false;
@@ -113,8 +115,10 @@ bool WriteMemos(Platform& platform, const StatusRecord& record) {
   if (!HasIdentity(platform, record)) return false;
   // Opened without cutting: the old memos stay until the new ones are whole.
   const std::string path = MemoFilePath(record);
-  OpenResult opened = platform.files.Open(path, FileAccess::ReadWrite, FileShare::None,
-                                          FileDisposition::OpenAlways);
+  OpenResult opened = IsDeviceMember(record)
+                          ? OpenResult()
+                          : platform.files.Open(path, FileAccess::ReadWrite, FileShare::None,
+                                                FileDisposition::OpenAlways);
   if (!opened.file) {
     platform.prompt.Alert(kCannotRewrite);
     return false;
@@ -147,8 +151,11 @@ bool WriteMemos(Platform& platform, const StatusRecord& record) {
 // instead show a stretch of lines twice, the seam inside one line.)
 bool DeleteMemo(Platform& platform, const StatusRecord& record, int index) {
   if (!HasIdentity(platform, record)) return false;
-  OpenResult opened = OpenShared(platform, MemoFilePath(record), FileAccess::ReadWrite,
-                                 FileShare::None, FileDisposition::OpenExisting, kMemoRetryMs);
+  OpenResult opened =
+      IsDeviceMember(record)
+          ? OpenResult()
+          : OpenShared(platform, MemoFilePath(record), FileAccess::ReadWrite, FileShare::None,
+                       FileDisposition::OpenExisting, kMemoRetryMs);
   if (!opened.file) {
     platform.prompt.Alert(kCannotSend);
     return false;
