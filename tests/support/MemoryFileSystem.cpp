@@ -6,12 +6,12 @@
 
 namespace quorvel::test {
 
+namespace {
+
 class MemoryFile : public File {
  public:
-  MemoryFile(MemoryFileSystem& fs, std::string path, FileAccess access,
-             std::multimap<std::string, MemoryFileSystem::Holder>::iterator holder)
-      : fs_(fs), path_(std::move(path)), access_(access), holder_(holder) {}
-  ~MemoryFile() override { fs_.open_.erase(holder_); }
+  MemoryFile(MemoryFileSystem& fs, std::string path, FileAccess access)
+      : fs_(fs), path_(std::move(path)), access_(access) {}
 
   bool Read(std::string& out, std::size_t max) override {
     out.clear();
@@ -51,11 +51,8 @@ class MemoryFile : public File {
   MemoryFileSystem& fs_;
   std::string path_;
   FileAccess access_;
-  std::multimap<std::string, MemoryFileSystem::Holder>::iterator holder_;
   std::size_t at_ = 0;
 };
-
-namespace {
 
 class MemorySearch : public FileSearch {
  public:
@@ -78,14 +75,14 @@ std::string FolderPart(const std::string& path) {
 
 std::string NamePart(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
-}  // namespace
-
-bool MemoryFileSystem::FolderOf(const std::string& path) const {
+bool FolderOf(const std::set<std::string>& folders, const std::string& path) {
   const std::string folder = FolderPart(path);
   return folder.empty() || folders.count(folder) != 0;
 }
 
-OpenResult MemoryFileSystem::Open(const std::string& path, FileAccess access, FileShare share,
+}  // namespace
+
+OpenResult MemoryFileSystem::Open(const std::string& path, FileAccess access, FileShare,
                                   FileDisposition disposition) {
   OpenResult result;
   if (folders.count(path) != 0) {
@@ -93,31 +90,17 @@ OpenResult MemoryFileSystem::Open(const std::string& path, FileAccess access, Fi
     return result;
   }
   const bool exists = files.count(path) != 0;
-  if (!FolderOf(path) || (!exists && disposition == FileDisposition::OpenExisting)) {
+  if (!FolderOf(folders, path) || (!exists && disposition == FileDisposition::OpenExisting)) {
     result.error = FileError::NotFound;
     return result;
   }
-  const auto [first, last] = open_.equal_range(path);
-  for (auto it = first; it != last; ++it) {
-    const Holder& h = it->second;
-    const bool bothShareReading = h.access == FileAccess::Read && h.share == FileShare::Read &&
-                                  access == FileAccess::Read && share == FileShare::Read;
-    if (!bothShareReading) {
-      result.error = FileError::SharingViolation;
-      return result;
-    }
-  }
   if (!exists || disposition == FileDisposition::CreateAlways) files[path].clear();
   result.created = !exists;
-  result.file = std::make_unique<MemoryFile>(*this, path, access,
-                                             open_.insert({path, Holder{access, share}}));
+  result.file = std::make_unique<MemoryFile>(*this, path, access);
   return result;
 }
 
-bool MemoryFileSystem::Delete(const std::string& path) {
-  if (open_.count(path) != 0) return false;
-  return files.erase(path) != 0;
-}
+bool MemoryFileSystem::Delete(const std::string& path) { return files.erase(path) != 0; }
 
 std::unique_ptr<FileSearch> MemoryFileSystem::Find(const std::string& pattern) {
   const std::string folder = FolderPart(pattern);
@@ -135,13 +118,12 @@ std::unique_ptr<FileSearch> MemoryFileSystem::Find(const std::string& pattern) {
 }
 
 bool MemoryFileSystem::CreateFolder(const std::string& path) {
-  if (!FolderOf(path) || files.count(path) != 0) return false;
+  if (!FolderOf(folders, path) || files.count(path) != 0) return false;
   return folders.insert(path).second;
 }
 
 bool MemoryFileSystem::MoveOver(const std::string& from, const std::string& to) {
-  if (files.count(from) == 0 || folders.count(to) != 0 || !FolderOf(to)) return false;
-  if (open_.count(from) != 0 || open_.count(to) != 0) return false;
+  if (files.count(from) == 0 || folders.count(to) != 0 || !FolderOf(folders, to)) return false;
   files[to] = files[from];
   files.erase(from);
   return true;

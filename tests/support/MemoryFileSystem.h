@@ -1,8 +1,7 @@
 #pragma once
 // Files and folders held in memory, for the fuzz targets: paths are taken
-// exactly as given ("\" separated, case kept), and the share modes of the
-// real file systems hold between handles: two opens meet only when both
-// are readers that let other readers in.
+// exactly as given ("\" separated, case kept). One handle at a time is all
+// a single store call uses, so share modes are not modelled.
 #include <map>
 #include <set>
 #include <string>
@@ -22,15 +21,6 @@ class MemoryFileSystem : public FileSystem {
   std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
   bool CreateFolder(const std::string& path) override;
   bool MoveOver(const std::string& from, const std::string& to) override;
-
- private:
-  struct Holder {
-    FileAccess access;
-    FileShare share;
-  };
-  friend class MemoryFile;
-  bool FolderOf(const std::string& path) const;
-  std::multimap<std::string, Holder> open_;
 };
 
 }  // namespace quorvel::test
