@@ -4,6 +4,8 @@
 // starts <processes> workers of itself on the group "g" under <folder>
 // (made when missing). Each worker rewrites its own member's status as fast
 // as it can and, between writes, lists the group and reads every member.
+// An empty read is counted apart when that reader has not yet seen the
+// member's first line: the file then exists, empty, from its creation on.
 // Run two desks at once on one folder (two Wine prefixes, whose share modes
 // do not meet) with tests/figures/run-figures.sh. Run by hand, not by ctest.
 #include <chrono>
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +63,7 @@ int Worker(const std::string& folder, int seconds, const std::string& code,
   MemberList list;
   list.serverName = folder;
   list.group = "g";
+  std::set<std::string> seenWhole;  // an empty file of a member not in here is a new one
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   for (long n = 0; std::chrono::steady_clock::now() < end; ++n) {
     mine.status = StatusOf(code, n);
@@ -72,8 +76,9 @@ int Worker(const std::string& folder, int seconds, const std::string& code,
       seen.code = list.members[static_cast<std::size_t>(i)].code;
       ++count["reads"];
       if (!ReadStatus(platform, seen)) ++count["reads held"];
-      else if (seen.name.empty()) ++count["empty"];
+      else if (seen.name.empty()) ++count[seenWhole.count(seen.code) ? "empty" : "empty new"];
       else if (!IsWhole(seen)) ++count["torn"];
+      else seenWhole.insert(seen.code);
     }
   }
   FILE* out = std::fopen(test::NativePath(report).c_str(), "wb");
@@ -112,10 +117,11 @@ int Desk(const std::string& folder, int seconds, int processes, const std::strin
   const long reads = total["reads"];
   const auto share = [&](long n) { return reads > 0 ? 100.0 * n / reads : 0.0; };
   std::printf("desk %s (%s), %d processes, %d s: %ld writes (%ld held), %ld reads: "
-              "%ld empty (%.2f%%), %ld torn (%.2f%%), %ld held past the retries\n",
+              "%ld empty (%.2f%%) and %ld more of a member before its first line, "
+              "%ld torn (%.2f%%), %ld held past the retries\n",
               desk.c_str(), test::PlatformName(), processes, seconds, total["writes"],
-              total["writes held"], reads, total["empty"], share(total["empty"]), total["torn"],
-              share(total["torn"]), total["reads held"]);
+              total["writes held"], reads, total["empty"], share(total["empty"]),
+              total["empty new"], total["torn"], share(total["torn"]), total["reads held"]);
   return 0;
 }
 
