@@ -39,6 +39,7 @@ class File {
 struct OpenResult {
   std::unique_ptr<File> file;  // null when the open failed
   FileError error = FileError::None;
+  bool created = false;  // the open made the file, which did not exist before
 };
 
 struct FoundFile {
@@ -64,6 +65,10 @@ class FileSystem {
   // the order the file system returns them; never null.
   virtual std::unique_ptr<FileSearch> Find(const std::string& pattern) = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
+  // Moves the file `from` over `to` in one step, replacing `to` when it
+  // exists: a reader finds the old file or the new one, never a mix. Refused
+  // (both left as they were) when `to` is a folder, read-only or open.
+  virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace quorvel

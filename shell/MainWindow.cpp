@@ -77,15 +77,17 @@ void MainWindow::PlaceWindow() {
   const int h = normal.Height();
   const Rect desk = View().DesktopRect();
   Profile& profile = services_.profile;
-  int left = profile.ReadInt(kWindowSection, kLeftKey, (desk.right - w) / 2);
-  int top = profile.ReadInt(kWindowSection, kTopKey, (desk.bottom - h) / 2);
+  // The profile may hold any integer: the sums below are taken wide, and
+  // the clamps bring the result back into the desktop's range.
+  long long left = profile.ReadInt(kWindowSection, kLeftKey, (desk.right - w) / 2);
+  long long top = profile.ReadInt(kWindowSection, kTopKey, (desk.bottom - h) / 2);
   if (left < 0) left = 0;
   if (top < 0) top = 0;
   // After the clamp to 0, so a window larger than the desktop keeps its
   // right and bottom edges on the desktop's and goes negative.
-  if (left + w >= desk.right) left = desk.right - w;
-  if (top + h >= desk.bottom) top = desk.bottom - h;
-  View().Place(left, top, w, h);
+  if (left + w >= desk.right) left = static_cast<long long>(desk.right) - w;
+  if (top + h >= desk.bottom) top = static_cast<long long>(desk.bottom) - h;
+  View().Place(static_cast<int>(left), static_cast<int>(top), w, h);
 }
 
 void MainWindow::SavePosition() {

@@ -13,6 +13,7 @@ const char kBroken[] = "グループ情報ファイルが異常です";
 const char kTooMany[] = "登録グループの件数が制限を越えています";
 const char kNothingRegistered[] = "グループが登録されていません";
 const char kCannotWrite[] = "グループ情報ファイルが作成できません";
+const char kFreshSuffix[] = ".new";
 
 // The white space of the C library's "%s" scan.
 bool IsBlank(unsigned char c) {
@@ -96,9 +97,20 @@ bool WriteGroupList(Platform& platform, const RegisteredGroups& groups, const st
     bytes += Encode(groups.groups[static_cast<std::size_t>(i)]);
     bytes += '\n';
   }
+  // The list goes to a file beside the old one, which is then replaced in
+  // one step: a crash or a failure leaves the old list or the new one whole.
+  // A file of that name left by a crash is simply written over.
+  const std::string fresh = path + kFreshSuffix;
   OpenResult opened =
-      platform.files.Open(path, FileAccess::Write, FileShare::None, FileDisposition::CreateAlways);
-  if (!opened.file || !opened.file->Write(bytes)) {
+      platform.files.Open(fresh, FileAccess::Write, FileShare::None, FileDisposition::CreateAlways);
+  if (!opened.file) {
+    platform.prompt.Alert(kCannotWrite);
+    return false;
+  }
+  const bool written = opened.file->Write(bytes);
+  opened.file.reset();
+  if (!written || !platform.files.MoveOver(fresh, path)) {
+    platform.files.Delete(fresh);
     platform.prompt.Alert(kCannotWrite);
     return false;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "store/DeviceName.h"
 #include "store/IdentityCheck.h"
 #include "store/StatusFile.h"
 #include "store/TextCodec.h"
@@ -44,7 +45,7 @@ bool CreateGroupFolder(Platform& platform, const std::string& serverName, const 
     return false;
   }
   // True either way: the user has been told whether the folder was made.
-  if (platform.files.CreateFolder(GroupFolderPath(serverName, group)))
+  if (!IsDeviceGroup(group) && platform.files.CreateFolder(GroupFolderPath(serverName, group)))
     platform.prompt.Alert(kCreatedHead + group + kCreatedTail);
   else
     platform.prompt.Alert(kCannotCreate);
@@ -54,17 +55,22 @@ bool CreateGroupFolder(Platform& platform, const std::string& serverName, const 
 bool EnumerateMembers(Platform& platform, MemberList& list) {
   if (list.members.size() < static_cast<std::size_t>(kMaxMembers)) list.members.resize(kMaxMembers);
   list.memberCount = 0;
-  {
+  // A device is no folder: it lists nobody, like a missing one.
+  if (!IsDeviceGroup(list.group)) {
     std::unique_ptr<FileSearch> search =
         platform.files.Find(GroupFolderPath(list.serverName, list.group) + "\\*" + kStatusExtension);
     FoundFile found;
     while (search->Next(found)) {
       // A folder is no member, whatever its name.
       if (found.isFolder || found.name.size() < kExtensionLength) continue;
+      // "AUX.sta" (or "=41UX.sta") would name a device once the code is
+      // encoded again: such a member could only hang the reads.
+      const std::string code = Decode(found.name.substr(0, found.name.size() - kExtensionLength));
+      if (IsDeviceName(Encode(code))) continue;
       StatusRecord& member = list.members[static_cast<std::size_t>(list.memberCount)];
       member.serverName = list.serverName;
       member.group = list.group;
-      member.code = Decode(found.name.substr(0, found.name.size() - kExtensionLength));
+      member.code = code;
       if (++list.memberCount >= kMaxMembers) {
         platform.prompt.Alert(kTooManyMembers);
         break;
@@ -95,6 +101,10 @@ bool LoadMembers(Platform& platform, MemberList& list) {
 
 bool RemoveMember(Platform& platform, const StatusRecord& record, bool ask) {
   if (!HasIdentity(platform, record)) return false;
+  if (IsDeviceMember(record)) {
+    platform.prompt.Alert(kCannotDeleteStatus);
+    return true;
+  }
   const std::string memoPath = MemoFilePath(record);
   bool holdsMemos = false;
   {

@@ -1,6 +1,8 @@
 #include "store/MemoFile.h"
 
+#include "store/DeviceName.h"
 #include "store/IdentityCheck.h"
+#include "store/RewriteInPlace.h"
 #include "store/SharedOpen.h"
 #include "store/StatusFile.h"
 #include "store/TextCodec.h"
@@ -43,13 +45,21 @@ bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::stri
     platform.prompt.Alert(kNoAddressee);
     return false;
   }
-  OpenResult opened = OpenShared(platform, MemoFilePath(addressee), FileAccess::ReadWrite,
-                                 FileShare::None, FileDisposition::OpenAlways, kMemoRetryMs);
+  const std::string path = MemoFilePath(addressee);
+  OpenResult opened = OpenShared(platform, path, FileAccess::ReadWrite, FileShare::None,
+                                 FileDisposition::OpenAlways, kMemoRetryMs);
   if (!opened.file) {
     platform.prompt.Alert(kCannotSend);
     return false;
   }
   File& file = *opened.file;
+  // A memo file made by this call goes again when no memo went into it.
+  const auto fail = [&](const char* message) {
+    opened.file.reset();
+    if (opened.created) platform.files.Delete(path);
+    platform.prompt.Alert(message);
+    return false;
+  };
 
   // Count the lines in chunks: only the count is needed, whatever the size.
   int lines = 0;
@@ -57,10 +67,7 @@ bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::stri
   char last = '\n';
   std::string chunk;
   for (;;) {
-    if (!file.Read(chunk, kChunk)) {
-      platform.prompt.Alert(kCannotSend);
-      return false;
-    }
+    if (!file.Read(chunk, kChunk)) return fail(kCannotSend);
     if (chunk.empty()) break;
     size += chunk.size();
     for (char c : chunk)
@@ -72,23 +79,20 @@ bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::stri
   // new memo starts on a line of its own rather than being glued to it.
   const bool unended = last != '\n';
   if (unended) ++lines;
-  if (lines >= kMaxMemos) {
-    platform.prompt.Alert(kTooMany);
-    return false;
-  }
+  if (lines >= kMaxMemos) return fail(kTooMany);
   std::string line = unended ? "\n" : "";
   line += EncodeWithin(text, kMemoSendLimit);
   line += '\n';
   if (!file.SeekToEnd() || !file.Write(line)) {
     // Take back a partial line so the file holds only whole memos.
     if (file.Seek(size)) file.Truncate();
-    platform.prompt.Alert(kCannotSend);
-    return false;
+    return fail(kCannotSend);
   }
   return true;
 }
 
 bool ReadMemos(Platform& platform, StatusRecord& record) {
+  if (IsDeviceMember(record)) return false;
   OpenResult opened = OpenShared(platform, MemoFilePath(record), FileAccess::Read,
                                  FileShare::Read, FileDisposition::OpenExisting, kMemoRetryMs);
   if (!opened.file) return false;
@@ -109,8 +113,12 @@ bool ReadMemos(Platform& platform, StatusRecord& record) {
 
 bool WriteMemos(Platform& platform, const StatusRecord& record) {
   if (!HasIdentity(platform, record)) return false;
-  OpenResult opened = platform.files.Open(MemoFilePath(record), FileAccess::Write,
-                                          FileShare::None, FileDisposition::CreateAlways);
+  // Opened without cutting: the old memos stay until the new ones are whole.
+  const std::string path = MemoFilePath(record);
+  OpenResult opened = IsDeviceMember(record)
+                          ? OpenResult()
+                          : platform.files.Open(path, FileAccess::ReadWrite, FileShare::None,
+                                                FileDisposition::OpenAlways);
   if (!opened.file) {
     platform.prompt.Alert(kCannotRewrite);
     return false;
@@ -124,7 +132,10 @@ bool WriteMemos(Platform& platform, const StatusRecord& record) {
     bytes += Encode(CutText(memo, kMemoWriteTextLimit));
     bytes += '\n';
   }
-  if (!opened.file->Write(bytes)) {
+  const bool written = RewriteInPlace(*opened.file, bytes);
+  opened.file.reset();
+  if (!written) {
+    if (opened.created) platform.files.Delete(path);
     platform.prompt.Alert(kCannotRewrite);
     return false;
   }
@@ -148,9 +159,19 @@ bool DeleteMemo(Platform& platform, const StatusRecord& record, int index) {
   return false;
 }
 
+// The later lines move down over the deleted one before the file is cut,
+// never the other way round, so a crash (or a failed call) part way loses no
+// memo. What it may leave behind the new end is the old file's last bytes,
+// as many as the deleted line had: a second copy of the last memo, or a cut
+// piece of it on a line of its own, which the owner deletes like any memo.
+// (A file longer than one 64 KB move, which only a hand-made one is, may
+// instead show a stretch of lines twice, the seam inside one line.)
 MemoDeletion DeleteMemoQuietly(Platform& platform, const StatusRecord& record, int index) {
-  OpenResult opened = OpenShared(platform, MemoFilePath(record), FileAccess::ReadWrite,
-                                 FileShare::None, FileDisposition::OpenExisting, kMemoRetryMs);
+  OpenResult opened =
+      IsDeviceMember(record)
+          ? OpenResult()
+          : OpenShared(platform, MemoFilePath(record), FileAccess::ReadWrite, FileShare::None,
+                       FileDisposition::OpenExisting, kMemoRetryMs);
   if (!opened.file) return MemoDeletion::CannotOpen;
   File& file = *opened.file;
   std::string head;

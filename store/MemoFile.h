@@ -21,9 +21,13 @@ constexpr std::size_t kMemoWriteTextLimit = 256;
 
 bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::string& text);
 bool ReadMemos(Platform& platform, StatusRecord& record);
+// Rewrites the file in place, new memos from the start, then cuts it: a
+// crash in between leaves old lines after the new ones, never fewer memos.
 bool WriteMemos(Platform& platform, const StatusRecord& record);
 // Deletes the memo at `index` (its position among the file's non-empty lines)
 // under one exclusive open, so a memo appended meanwhile by another desk stays.
+// A crash part way may leave the last memo twice, never one fewer (see the
+// definition).
 // Messages: the empty-field texts of SendMemo; "伝言が作成できません" when the
 // file cannot be opened (missing, or held through the retries); "伝言ファイルが
 // 作成できません" when reading or rewriting it fails. An index that names no

@@ -1,5 +1,7 @@
 #include "store/StatusFile.h"
 
+#include "store/DeviceName.h"
+#include "store/RewriteInPlace.h"
 #include "store/SharedOpen.h"
 #include "store/TextCodec.h"
 
@@ -67,8 +69,14 @@ int ParseStatusContent(const std::string& bytes, StatusRecord& record) {
 }
 
 bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
-  OpenResult opened = OpenShared(platform, StatusFilePath(record), FileAccess::Write,
-                                 FileShare::None, FileDisposition::CreateAlways, kStatusRetryMs);
+  if (IsDeviceMember(record)) {
+    platform.prompt.Alert(kCannotWrite);
+    return false;
+  }
+  // Opened without cutting: the old line stays until the new one is whole.
+  const std::string path = StatusFilePath(record);
+  OpenResult opened = OpenShared(platform, path, FileAccess::ReadWrite, FileShare::None,
+                                 FileDisposition::OpenAlways, kStatusRetryMs);
   if (!opened.file) {
     platform.prompt.Alert(kCannotWrite);
     return false;
@@ -82,9 +90,11 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
                      EncodeWithin(record.code, kCodeLimit) + " " +
                      EncodeWithin(record.status, kStatusLimit) + " " + stamp + "\n";
   if (line.size() > kLineLimit) line.resize(kLineLimit);
-  const bool written = opened.file->Write(line);
+  const bool written = RewriteInPlace(*opened.file, line);
   opened.file.reset();
   if (!written) {
+    // A file made by this call would list a member that never was.
+    if (opened.created) platform.files.Delete(path);
     platform.prompt.Alert(kCannotWrite);
     return false;
   }
@@ -93,8 +103,12 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
 }
 
 bool ReadStatus(Platform& platform, StatusRecord& record) {
-  OpenResult opened = OpenShared(platform, StatusFilePath(record), FileAccess::Read,
-                                 FileShare::Read, FileDisposition::OpenExisting, kStatusRetryMs);
+  // A device is never opened: it reads as a file that is not there.
+  OpenResult opened =
+      IsDeviceMember(record)
+          ? OpenResult()
+          : OpenShared(platform, StatusFilePath(record), FileAccess::Read, FileShare::Read,
+                       FileDisposition::OpenExisting, kStatusRetryMs);
   std::string bytes;
   const bool read = opened.file && opened.file->Read(bytes, kStatusReadMax);
   opened.file.reset();
@@ -108,6 +122,7 @@ bool ReadStatus(Platform& platform, StatusRecord& record) {
 }
 
 bool MemberExists(Platform& platform, const StatusRecord& record) {
+  if (IsDeviceMember(record)) return false;
   std::unique_ptr<FileSearch> search = platform.files.Find(StatusFilePath(record));
   FoundFile found;
   // A folder that happens to carry the name is no member.

@@ -116,7 +116,8 @@ OpenResult PosixFileSystem::Open(const std::string& path, FileAccess access, Fil
   if (disposition != FileDisposition::OpenExisting) flags |= O_CREAT;
   OpenResult result;
   struct stat st;
-  if (::stat(p.c_str(), &st) == 0) {
+  const bool existed = ::stat(p.c_str(), &st) == 0;
+  if (existed) {
     // A folder is no file; a read-only file cannot be written, even by
     // root, which Windows never lets past the attribute.
     if (S_ISDIR(st.st_mode) || (access != FileAccess::Read && (st.st_mode & S_IWUSR) == 0)) {
@@ -141,6 +142,7 @@ OpenResult PosixFileSystem::Open(const std::string& path, FileAccess access, Fil
     result.error = FileError::Other;
     return result;
   }
+  result.created = !existed && disposition != FileDisposition::OpenExisting;
   result.file = std::make_unique<PosixFile>(fd);
   return result;
 }
@@ -171,6 +173,21 @@ std::unique_ptr<FileSearch> PosixFileSystem::Find(const std::string& pattern) {
 
 bool PosixFileSystem::CreateFolder(const std::string& path) {
   return ::mkdir(ToPosixPath(path).c_str(), 0777) == 0;
+}
+
+bool PosixFileSystem::MoveOver(const std::string& from, const std::string& to) {
+  const std::string source = ToPosixPath(from), target = ToPosixPath(to);
+  struct stat st;
+  if (::stat(source.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (::stat(target.c_str(), &st) != 0) return ::rename(source.c_str(), target.c_str()) == 0;
+  // Windows refuses to replace a folder, a read-only file or one that is
+  // open; the stand-in refuses the first two and a file somebody holds.
+  if (S_ISDIR(st.st_mode) || (st.st_mode & S_IWUSR) == 0) return false;
+  const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool moved = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::rename(source.c_str(), target.c_str()) == 0;
+  ::close(fd);
+  return moved;
 }
 
 }  // namespace quorvel

@@ -12,6 +12,7 @@ class PosixFileSystem : public FileSystem {
   bool Delete(const std::string& path) override;
   std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
   bool CreateFolder(const std::string& path) override;
+  bool MoveOver(const std::string& from, const std::string& to) override;
 };
 
 std::string ToPosixPath(const std::string& path);

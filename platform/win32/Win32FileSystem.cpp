@@ -126,6 +126,7 @@ OpenResult Win32FileSystem::Open(const std::string& path, FileAccess access, Fil
                        : FileError::Other;
     return result;
   }
+  result.created = creation != OPEN_EXISTING && GetLastError() != ERROR_ALREADY_EXISTS;
   result.file = std::make_unique<Win32File>(h);
   return result;
 }
@@ -138,6 +139,18 @@ std::unique_ptr<FileSearch> Win32FileSystem::Find(const std::string& pattern) {
 
 bool Win32FileSystem::CreateFolder(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+bool Win32FileSystem::MoveOver(const std::string& from, const std::string& to) {
+  // As with opening for writing, Wine running as root would replace a
+  // read-only file that Windows refuses to.
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+    return false;
+  // Write-through: the call returns only once the move is on the disk.
+  return MoveFileExA(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace quorvel

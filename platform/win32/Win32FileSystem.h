@@ -3,7 +3,8 @@
 
 namespace quorvel {
 
-// CreateFileA with share modes, FindFirstFileA, CreateDirectoryA, DeleteFileA.
+// CreateFileA with share modes, FindFirstFileA, CreateDirectoryA, DeleteFileA,
+// MoveFileExA.
 class Win32FileSystem : public FileSystem {
  public:
   OpenResult Open(const std::string& path, FileAccess access, FileShare share,
@@ -11,6 +12,7 @@ class Win32FileSystem : public FileSystem {
   bool Delete(const std::string& path) override;
   std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
   bool CreateFolder(const std::string& path) override;
+  bool MoveOver(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace quorvel

@@ -7,7 +7,8 @@ if(NOT QUORVEL_FUZZ)
   return()
 endif()
 
-foreach(pair decode:Decode status_file:StatusFile memo_file:MemoFile group_list:GroupList)
+foreach(pair decode:Decode status_file:StatusFile memo_file:MemoFile group_list:GroupList
+        memo_edit:MemoEdit)
   string(REPLACE ":" ";" pair ${pair})
   list(GET pair 0 target)
   list(GET pair 1 source)
@@ -19,3 +20,5 @@ foreach(pair decode:Decode status_file:StatusFile memo_file:MemoFile group_list:
   add_test(NAME fuzz_${target}
            COMMAND quorvel_fuzz_${target} -runs=20000 -max_len=4096 -seed=1)
 endforeach()
+# SendMemo and DeleteMemo run on files in memory.
+target_sources(quorvel_fuzz_memo_edit PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/MemoryFileSystem.cpp)

@@ -68,6 +68,7 @@ TEST_F(FileSystemContract, Dispositions) {
     OpenResult r = Open(name, FileAccess::Write, FileShare::None, c.disposition);
     EXPECT_EQ(r.error, c.error) << c.what;
     EXPECT_EQ(r.file != nullptr, c.error == FileError::None) << c.what;
+    EXPECT_EQ(r.created, !c.exists && r.file != nullptr) << c.what;
     r.file.reset();
     EXPECT_EQ(test::PathExists(dir / name), c.contentAfter != nullptr) << c.what;
     if (c.contentAfter != nullptr) {
@@ -271,6 +272,31 @@ TEST_F(FileSystemContract, CreateFolder) {
   std::vector<bool> folders;
   EXPECT_EQ(Names("*", &folders), std::vector<std::string>{"g"});
   EXPECT_EQ(folders, std::vector<bool>{true});
+}
+
+TEST_F(FileSystemContract, MoveOverReplacesWholeOrNotAtAll) {
+  WriteFileBytes(dir / "a.tmp", "first");
+  EXPECT_TRUE(fs->MoveOver(dir / "a.tmp", dir / "QVL.gl")) << "no target yet";
+  WriteFileBytes(dir / "a.tmp", "second");
+  EXPECT_TRUE(fs->MoveOver(dir / "a.tmp", dir / "QVL.gl"));
+  EXPECT_EQ(ReadFileBytes(dir / "QVL.gl"), "second");
+  EXPECT_FALSE(test::PathExists(dir / "a.tmp"));
+  EXPECT_FALSE(fs->MoveOver(dir / "a.tmp", dir / "QVL.gl")) << "nothing to move";
+
+  // Refused targets keep their content and the file that was to replace them.
+  WriteFileBytes(dir / "a.tmp", "third");
+  {
+    OpenResult held = Open("QVL.gl", FileAccess::Read, FileShare::None);
+    ASSERT_NE(held.file, nullptr);
+    EXPECT_FALSE(fs->MoveOver(dir / "a.tmp", dir / "QVL.gl")) << "open elsewhere";
+  }
+  test::SetReadOnly(dir / "QVL.gl", true);
+  EXPECT_FALSE(fs->MoveOver(dir / "a.tmp", dir / "QVL.gl")) << "read-only";
+  test::SetReadOnly(dir / "QVL.gl", false);
+  test::MakeFolder(dir / "folder");
+  EXPECT_FALSE(fs->MoveOver(dir / "a.tmp", dir / "folder"));
+  EXPECT_EQ(ReadFileBytes(dir / "QVL.gl"), "second");
+  EXPECT_EQ(ReadFileBytes(dir / "a.tmp"), "third");
 }
 
 // A second real process holds the file, as another desk would.

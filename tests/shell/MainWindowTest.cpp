@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/support/Desk.h"
 #include "ui/Controls.h"
 
@@ -62,6 +64,10 @@ TEST_F(MainWindowTest, PlacementClampsTheSavedPosition) {
        -176, -132},
       {"the normal rectangle's size, not its place", {0, 0, 1024, 768}, {100, 50, 500, 350}, true,
        10, 20, 10, 20},
+      {"the largest integers end on the desktop", {0, 0, 1024, 768}, {0, 0, 400, 300}, true,
+       INT_MAX, INT_MAX - 1, 624, 468},
+      {"the smallest integers move to 0", {0, 0, 1024, 768}, {0, 0, 400, 300}, true, INT_MIN,
+       INT_MIN, 0, 0},
   };
   for (const PlacementCase& c : cases) {
     test::Desk d;

@@ -40,6 +40,10 @@ class CountingFileSystem : public FileSystem {
     ++counts.misc;
     return inner_.CreateFolder(path);
   }
+  bool MoveOver(const std::string& from, const std::string& to) override {
+    ++counts.misc;
+    return inner_.MoveOver(from, to);
+  }
 
   Counts counts;
 

@@ -40,6 +40,8 @@ ChildProcess::~ChildProcess() {
   if (process_ != nullptr) CloseHandle(static_cast<HANDLE>(process_));
 }
 
+bool ChildProcess::Started() const { return process_ != nullptr; }
+
 int ChildProcess::Wait() {
   if (waited_ || process_ == nullptr) return code_;
   WaitForSingleObject(static_cast<HANDLE>(process_), INFINITE);
@@ -72,6 +74,8 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
 }
 
 ChildProcess::~ChildProcess() { Wait(); }
+
+bool ChildProcess::Started() const { return pid_ > 0; }
 
 int ChildProcess::Wait() {
   if (waited_ || pid_ <= 0) return code_;

@@ -15,6 +15,7 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
   int Wait();  // exit code; -1 when it could not start or died
+  bool Started() const;
 
  private:
 #ifdef _WIN32

@@ -52,11 +52,14 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
+  // Through the form that reaches any name: on a plain path the removal
+  // loops for ever on a file named like a device.
+  const std::string root = AnyNamePath(NativePath(path_));
   std::error_code ec;
-  for (auto& entry : std::filesystem::recursive_directory_iterator(NativePath(path_), ec))
+  for (auto& entry : std::filesystem::recursive_directory_iterator(root, ec))
     std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
-  std::filesystem::remove_all(NativePath(path_), ec);
+  std::filesystem::remove_all(root, ec);
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
@@ -64,6 +67,15 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   if (f == nullptr) throw std::runtime_error("cannot write " + path);
   if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
+}
+
+std::string AnyNamePath(const std::string& path) {
+#ifdef _WIN32
+  // The "\\?\" form of a full path is not looked at for device names.
+  return "\\\\?\\" + path;
+#else
+  return path;
+#endif
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -21,6 +21,10 @@ class TempDir {
 
 std::string NativePath(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The path in the form that reaches a file of any name, as a client of the
+// share that is not Windows may make one: also "AUX.sta", which Windows
+// itself would otherwise take for a device.
+std::string AnyNamePath(const std::string& path);
 std::string ReadFileBytes(const std::string& path);  // empty when missing
 bool PathExists(const std::string& path);
 void MakeFolder(const std::string& path);

@@ -32,6 +32,9 @@ class WatchedFileSystem : public FileSystem {
     return inner_.Find(pattern);
   }
   bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
+  bool MoveOver(const std::string& from, const std::string& to) override {
+    return inner_.MoveOver(from, to);
+  }
   FileError lastError = FileError::None;
 
  private:

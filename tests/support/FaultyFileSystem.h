@@ -1,0 +1,43 @@
+#pragma once
+// A real file system that breaks on purpose. Every call that reaches the
+// files is numbered from 1: opens, reads, writes, sizes, seeks and cuts of
+// an open file, searches and each step of one, deletes, moves and folder
+// creations. Call number failAt fails without reaching the files; after
+// call number endAfter the process ends at once, as a killed desk would,
+// with nothing closed or flushed by the program.
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace quorvel::test {
+
+// The exit code of a process ended by endAfter.
+constexpr int kEndedByFault = 86;
+
+class FaultyFileSystem : public FileSystem {
+ public:
+  explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
+
+  int failAt = 0;    // 0: no call fails
+  int endAfter = 0;  // 0: the process is never ended
+  int calls = 0;
+  std::vector<std::string> log;  // what each call was: "Open", "Write", ...
+
+  OpenResult Open(const std::string& path, FileAccess access, FileShare share,
+                  FileDisposition disposition) override;
+  bool Delete(const std::string& path) override;
+  std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
+  bool CreateFolder(const std::string& path) override;
+  bool MoveOver(const std::string& from, const std::string& to) override;
+
+  // Counts a call; true when it is the one to fail.
+  bool Fails(const char* what);
+  // Ends the process when the call just made was the last one allowed.
+  void Done() const;
+
+ private:
+  FileSystem& inner_;
+};
+
+}  // namespace quorvel::test
