@@ -11,8 +11,8 @@ namespace quorvel {
 struct Services {
   Platform& platform;
   Profile& profile;
-  DialogRunner& runner;  // this window's children of its own folder
-  Opener& opener;        // windows of the other editions
+  DialogRunner& runner;  // dialogs a window runs itself (its own folder's, the version panel)
+  Opener& opener;        // windows it reaches in other folders
 };
 
 }  // namespace quorvel
