@@ -89,6 +89,9 @@ void ReadEach(Platform& platform, int count, const ReadPace& pace, Steady::durat
   std::vector<std::thread> threads;
   threads.reserve(static_cast<std::size_t>(helpers));
   for (int k = 1; k <= helpers; ++k) {
+    // Starting a thread may cost more than a read (milliseconds under Wine):
+    // none is started once the others have taken every read.
+    if (batch.next.load() >= count) break;
     try {
       threads.emplace_back(Drain, std::ref(batch), std::ref(platform), std::ref(prompts[k]));
     } catch (const std::exception&) {
