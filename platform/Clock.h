@@ -6,6 +6,7 @@ struct LocalTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
+// Called from several threads at once: a load reads its files concurrently.
 class Clock {
  public:
   virtual ~Clock() = default;

@@ -55,6 +55,8 @@ class FileSearch {
   virtual bool Next(FoundFile& out) = 0;
 };
 
+// Called from several threads at once (a load reads its files concurrently);
+// each File and FileSearch is used by one thread at a time.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;

@@ -1,8 +1,10 @@
 #include "store/GroupMembership.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
+#include "store/ConcurrentReads.h"
 #include "store/DeviceName.h"
 #include "store/IdentityCheck.h"
 #include "store/StatusFile.h"
@@ -52,13 +54,20 @@ bool CreateGroupFolder(Platform& platform, const std::string& serverName, const 
   return true;
 }
 
-bool EnumerateMembers(Platform& platform, MemberList& list) {
+namespace {
+
+// Lists the members; returns how long the search took to answer, which
+// tells how far away the share is.
+std::chrono::steady_clock::duration ListMembers(Platform& platform, MemberList& list) {
+  std::chrono::steady_clock::duration searchTime{};
   if (list.members.size() < static_cast<std::size_t>(kMaxMembers)) list.members.resize(kMaxMembers);
   list.memberCount = 0;
   // A device is no folder: it lists nobody, like a missing one.
   if (!IsDeviceGroup(list.group)) {
+    const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     std::unique_ptr<FileSearch> search =
         platform.files.Find(GroupFolderPath(list.serverName, list.group) + "\\*" + kStatusExtension);
+    searchTime = std::chrono::steady_clock::now() - start;
     FoundFile found;
     while (search->Next(found)) {
       // A folder is no member, whatever its name.
@@ -82,20 +91,29 @@ bool EnumerateMembers(Platform& platform, MemberList& list) {
   for (int i = 0; i < list.memberCount; ++i) codes.push_back(list.members[i].code);
   std::sort(codes.begin(), codes.end(), CodeBefore);
   for (int i = 0; i < list.memberCount; ++i) list.members[i].code = codes[i];
+  return searchTime;
+}
+
+}  // namespace
+
+bool EnumerateMembers(Platform& platform, MemberList& list) {
+  ListMembers(platform, list);
   return true;
 }
 
-bool LoadMembers(Platform& platform, MemberList& list) {
-  EnumerateMembers(platform, list);
-  for (int i = 0; i < list.memberCount; ++i) {
+bool LoadMembers(Platform& platform, MemberList& list) { return LoadMembers(platform, list, {}); }
+
+bool LoadMembers(Platform& platform, MemberList& list, const ReadPace& pace) {
+  const std::chrono::steady_clock::duration searchTime = ListMembers(platform, list);
+  ReadEach(platform, list.memberCount, pace, searchTime, [&list](Platform& p, int i) {
     StatusRecord& member = list.members[static_cast<std::size_t>(i)];
     // A record reused from the last load must not show that load's member
     // when this one's file is empty or unreadable.
     member.name.clear();
     member.status.clear();
     member.stamp.clear();
-    ReadStatus(platform, member);  // an unreadable member stays listed, empty
-  }
+    ReadStatus(p, member);  // an unreadable member stays listed, empty
+  });
   return true;
 }
 

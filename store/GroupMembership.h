@@ -2,13 +2,19 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "store/ConcurrentReads.h"
 #include "store/StatusRecord.h"
 
 namespace quorvel {
 
 bool CreateGroupFolder(Platform& platform, const std::string& serverName, const std::string& group);
 bool EnumerateMembers(Platform& platform, MemberList& list);
+// Reads the status files concurrently once the share proves slow; the list
+// and the messages are those of reading them one by one.
 bool LoadMembers(Platform& platform, MemberList& list);
+// The same at a given pace: width 1 reads one by one, a zero slowCall reads
+// concurrently from the start.
+bool LoadMembers(Platform& platform, MemberList& list, const ReadPace& pace);
 bool RemoveMember(Platform& platform, const StatusRecord& record, bool ask);
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "store/GroupMembership.h"
 
 #include <algorithm>
+#include <atomic>
 #include <set>
 
 #include "store/StatusFile.h"
@@ -17,8 +18,9 @@ const char kAsk[] = "伝言が残っています。削除してよいですか�
 class CountingFileSystem : public FileSystem {
  public:
   explicit CountingFileSystem(FileSystem& inner) : inner_(inner) {}
+  // Atomic: a load may read from several threads.
   struct Counts {
-    int open = 0, read = 0, write = 0, other = 0, close = 0, find = 0, next = 0, misc = 0;
+    std::atomic<int> open{0}, read{0}, write{0}, other{0}, close{0}, find{0}, next{0}, misc{0};
   };
 
   OpenResult Open(const std::string& path, FileAccess access, FileShare share,

@@ -1,7 +1,7 @@
 #pragma once
 // Files and folders held in memory, for the fuzz targets: paths are taken
-// exactly as given ("\" separated, case kept). One handle at a time is all
-// a single store call uses, so share modes are not modelled.
+// exactly as given ("\" separated, case kept). Share modes are not
+// modelled, and it is not safe to call from several threads.
 #include <map>
 #include <set>
 #include <string>

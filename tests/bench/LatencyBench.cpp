@@ -1,0 +1,92 @@
+// What a 99-member refresh costs on a share that answers slowly: every call
+// that would cross the network waits a fixed time first. Prints one line per
+// latency, reading one by one against LoadMembers as it is. Usage:
+//   quorvel_bench_latency        0, 1 and 20 ms per call
+//   quorvel_bench_latency wide   also reading concurrently from the start:
+//                                at 0 ms 20 wide, at 1 and 20 ms 8 to 32 wide
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "store/GroupMembership.h"
+#include "store/StatusFile.h"
+#include "tests/support/SlowFileSystem.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestPlatform.h"
+
+namespace {
+
+using namespace quorvel;
+
+// Milliseconds per load at each pace, the loads taken in turn (so both
+// see the same machine) until each pace has had about a second.
+std::vector<double> MsPerLoad(Platform& platform, const std::string& share,
+                              const std::vector<ReadPace>& paces) {
+  MemberList list;
+  list.serverName = share;
+  list.group = "営業";
+  std::vector<double> spent(paces.size());
+  std::vector<int> loads(paces.size());
+  for (bool more = true; more;) {
+    more = false;
+    for (std::size_t k = 0; k < paces.size(); ++k) {
+      if (spent[k] >= 1000) continue;
+      const auto start = std::chrono::steady_clock::now();
+      LoadMembers(platform, list, paces[k]);
+      spent[k] += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      ++loads[k];
+      more = true;
+      if (list.memberCount != kMaxMembers || list.members[kMaxMembers - 1].status.empty()) {
+        std::printf("a load lost members\n");
+        std::exit(1);
+      }
+    }
+  }
+  for (std::size_t k = 0; k < paces.size(); ++k) spent[k] /= loads[k];
+  return spent;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool wide = argc > 1 && std::strcmp(argv[1], "wide") == 0;
+  test::TempDir share;
+  std::unique_ptr<FileSystem> files = test::MakeRealFileSystem();
+  std::unique_ptr<Clock> clock = test::MakeRealClock();
+  SilentPrompt prompt;
+  Platform local{*files, *clock, prompt};
+  files->CreateFolder(GroupFolderPath(share.Path(), "営業"));
+  for (int i = 0; i < kMaxMembers; ++i) {
+    StatusRecord r;
+    r.serverName = share.Path();
+    r.group = "営業";
+    r.code = "A" + std::to_string(100 + i);
+    r.name = "名前" + std::to_string(i);
+    r.status = "外出 15時戻り";
+    if (!WriteStatus(local, r, true)) return 1;
+  }
+
+  std::printf("%s: 99 members; delayed: open, read, close, search\n", test::PlatformName());
+  const ReadPace oneByOne{1, ReadPace().slowCall};
+  for (int ms : {0, 1, 20}) {
+    test::SlowFileSystem slow(*files, [ms] { return std::chrono::milliseconds(ms); });
+    Platform platform{slow, *clock, prompt};
+    std::vector<ReadPace> paces{oneByOne, ReadPace()};
+    if (wide) {
+      for (int width : ms == 0 ? std::vector<int>{20} : std::vector<int>{8, 12, 16, 20, 24, 32})
+        paces.push_back(ReadPace{width, {}});
+    }
+    const std::vector<double> t = MsPerLoad(platform, share.Path(), paces);
+    std::printf("latency %d ms: sequential %.1f ms, concurrent %.1f ms, ratio %.2f\n", ms, t[0],
+                t[1], t[1] / t[0]);
+    for (std::size_t k = 2; k < t.size(); ++k)
+      std::printf("  concurrent from the start, width %d: %.1f ms, ratio %.2f\n", paces[k].width,
+                  t[k], t[k] / t[0]);
+    std::fflush(stdout);
+  }
+  return 0;
+}
