@@ -14,6 +14,7 @@
 #include "platform/Platform.h"
 #include "store/GroupMembership.h"
 #include "store/StatusFile.h"
+#include "tests/bench/BenchGroup.h"
 #include "tests/support/SlowFileSystem.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
@@ -28,7 +29,7 @@ std::vector<double> MsPerLoad(Platform& platform, const std::string& share,
                               const std::vector<ReadPace>& paces) {
   MemberList list;
   list.serverName = share;
-  list.group = "営業";
+  list.group = bench::kGroup;
   std::vector<double> spent(paces.size());
   std::vector<int> loads(paces.size());
   for (bool more = true; more;) {
@@ -59,16 +60,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<Clock> clock = test::MakeRealClock();
   SilentPrompt prompt;
   Platform local{*files, *clock, prompt};
-  files->CreateFolder(GroupFolderPath(share.Path(), "営業"));
-  for (int i = 0; i < kMaxMembers; ++i) {
-    StatusRecord r;
-    r.serverName = share.Path();
-    r.group = "営業";
-    r.code = "A" + std::to_string(100 + i);
-    r.name = "名前" + std::to_string(i);
-    r.status = "外出 15時戻り";
-    if (!WriteStatus(local, r, true)) return 1;
-  }
+  if (!bench::WriteFullGroup(local, share.Path())) return 1;
 
   std::printf("%s: 99 members; delayed: open, read, close, search\n", test::PlatformName());
   const ReadPace oneByOne{1, ReadPace().slowCall};

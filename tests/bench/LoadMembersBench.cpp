@@ -11,6 +11,7 @@
 #include "store/GroupMembership.h"
 #include "store/StatusFile.h"
 #include "store/TextCodec.h"
+#include "tests/bench/BenchGroup.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
 
@@ -32,21 +33,11 @@ int main(int argc, char** argv) {
   Platform platform{*files, *clock, prompt};
 
   std::vector<std::string> paths;
-  files->CreateFolder(GroupFolderPath(share.Path(), "営業"));
-  for (int i = 0; i < kMaxMembers; ++i) {
-    StatusRecord r;
-    r.serverName = share.Path();
-    r.group = "営業";
-    r.code = "A" + std::to_string(100 + i);
-    r.name = "名前" + std::to_string(i);
-    r.status = "外出 15時戻り";
-    if (!WriteStatus(platform, r, true)) return 1;
-    paths.push_back(StatusFilePath(r));
-  }
+  if (!bench::WriteFullGroup(platform, share.Path(), &paths)) return 1;
 
   MemberList list;
   list.serverName = share.Path();
-  list.group = "営業";
+  list.group = bench::kGroup;
   long sink = 0;
   auto start = std::chrono::steady_clock::now();
   for (int n = 0; n < rounds; ++n) {
