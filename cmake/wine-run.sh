@@ -14,7 +14,13 @@ wine32=/usr/lib/wine/wine
 # Wine's 32-bit loader is itself a 32-bit Linux program: it starts exactly
 # where 32-bit code runs.
 why_no_32_bit() {
-  [ -x "$wine32" ] || { echo "Wine's 32-bit half (wine32:i386) is not installed"; return; }
+  if [ ! -x "$wine32" ]; then
+    # install-deps.sh keeps the reason it could not install it.
+    local note
+    note=$(cat "$(dirname "$0")/../build/.wine32-missing" 2>/dev/null || true)
+    echo "Wine's 32-bit half (wine32:i386) is not installed${note:+: $note}"
+    return
+  fi
   local rc=0
   "$wine32" --version >/dev/null 2>&1 || rc=$?
   case $rc in
