@@ -57,8 +57,10 @@ void MultiGroupWindow::OnCommand(int id, int notification) {
 }
 
 void MultiGroupWindow::FillGroupList() {
+  // A file that another process holds through the retries keeps the list
+  // as it is shown.
+  if (!ReadGroupList(services_.platform, groups_, groupListPath_)) return;
   View().ListReset(kGroupListId);
-  ReadGroupList(services_.platform, groups_, groupListPath_);
   std::vector<std::string> lines;
   for (int i = 0; i < groups_.count && i < static_cast<int>(groups_.groups.size()); ++i)
     lines.push_back(groups_.groups[i]);
@@ -80,15 +82,17 @@ void MultiGroupWindow::RefreshMembers() { Refresh(shownServerName_, shownGroup_)
 
 void MultiGroupWindow::ManageGroups() {
   GroupEditDialog dialog(services_);
-  // The dialog starts from the file, not from what this window holds.
+  // The dialog starts from the file, not from what this window holds (or,
+  // when the file cannot be read just now, from what the window shows).
   ReadGroupList(services_.platform, groups_, groupListPath_);
   dialog.SetGroups(groups_);
   if (services_.runner.Run(dialog) != kIdOk) return;
-  groups_ = dialog.Groups();
-  WriteGroupList(services_.platform, groups_, groupListPath_);
+  RegisteredGroups edited = dialog.Groups();
+  // Lines beyond those the dialog shows go back into the file as they were.
+  edited.unshownLines = groups_.unshownLines;
   // Refilled from the file, so the list shows what was saved; a refused
-  // save brings the old entries back.
-  FillGroupList();
+  // save leaves the file, and the list that shows it, as they were.
+  if (WriteGroupList(services_.platform, edited, groupListPath_)) FillGroupList();
 }
 
 }  // namespace quorvel

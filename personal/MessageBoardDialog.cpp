@@ -12,6 +12,8 @@ namespace {
 const char kNoMemoFile[] = "伝言ファイルがありません";
 const char kNoMemos[] = "伝言はありません";
 const char kCannotWrite[] = "伝言ファイルに書き込めません";
+// The store's word for a memo file that is there but cannot be written.
+const char kCannotOpenForWriting[] = "伝言ファイルが作成できません";
 }  // namespace
 
 MessageBoardDialog::MessageBoardDialog(Services& services, const MemberAddress& member)
@@ -43,7 +45,7 @@ void MessageBoardDialog::OnCommand(int id, int notification) {
 void MessageBoardDialog::FillMemoList() {
   View().ListReset(kListId);
   StatusRecord record = RecordFor(member_);
-  std::vector<std::string> memos;
+  shownMemos_.clear();
   if (!ReadMemos(services_.platform, record)) {
     GetPrompt().Alert(kNoMemoFile);
   } else if (record.memoCount == 0) {
@@ -51,23 +53,29 @@ void MessageBoardDialog::FillMemoList() {
   } else {
     const std::size_t count =
         std::min(static_cast<std::size_t>(record.memoCount), record.memoLines.size());
-    memos.assign(record.memoLines.begin(), record.memoLines.begin() + count);
+    shownMemos_.assign(record.memoLines.begin(), record.memoLines.begin() + count);
   }
-  FillList(View(), kListId, memos);
+  FillList(View(), kListId, shownMemos_);
 }
 
 // One exclusive open of the memo file, so a memo another desk sends while
-// this one deletes is kept; the board words a failure once, in its own way.
+// this one deletes is kept. The memo goes by the text that was selected:
+// another desk of the same member may have deleted an earlier one, which
+// moves the later ones up. The board words a failure once, in its own way.
 void MessageBoardDialog::DeleteSelected() {
   const int line = View().ListSelection(kListId);
-  if (line < 0) return;
-  switch (DeleteMemoQuietly(services_.platform, RecordFor(member_), line)) {
+  if (line < 0 || line >= static_cast<int>(shownMemos_.size())) return;
+  switch (DeleteMemoQuietly(services_.platform, RecordFor(member_), line,
+                            shownMemos_[static_cast<std::size_t>(line)])) {
     case MemoDeletion::Deleted:
     case MemoDeletion::NoSuchMemo:  // gone meanwhile: show the file as it is
       FillMemoList();
       break;
-    case MemoDeletion::CannotOpen:
+    case MemoDeletion::Missing:
       GetPrompt().Alert(kNoMemoFile);
+      break;
+    case MemoDeletion::CannotOpen:
+      GetPrompt().Alert(kCannotOpenForWriting);
       break;
     case MemoDeletion::CannotRewrite:
       GetPrompt().Alert(kCannotWrite);

@@ -1,5 +1,8 @@
 #pragma once
 // The memos waiting for one member, in file order, each deleted on its own.
+#include <string>
+#include <vector>
+
 #include "res/resource.h"
 #include "shell/MemberAddress.h"
 #include "shell/Services.h"
@@ -26,6 +29,8 @@ class MessageBoardDialog : public Dialog {
 
   Services& services_;
   MemberAddress member_;
+  // The memos as the list shows them, in its order.
+  std::vector<std::string> shownMemos_;
 };
 
 }  // namespace quorvel

@@ -1,5 +1,8 @@
 #include "store/GroupListFile.h"
 
+#include <utility>
+
+#include "store/SharedOpen.h"
 #include "store/TextCodec.h"
 
 namespace quorvel {
@@ -14,6 +17,10 @@ const char kTooMany[] = "登録グループの件数が制限を越えていま�
 const char kNothingRegistered[] = "グループが登録されていません";
 const char kCannotWrite[] = "グループ情報ファイルが作成できません";
 const char kFreshSuffix[] = ".new";
+// A local file, held only for a moment by a copy or a backup: retried as
+// briefly as a status file.
+constexpr int kGroupListRetryMs = kStatusRetryMs;
+constexpr std::size_t kChunk = 64 * 1024;
 
 // The white space of the C library's "%s" scan.
 bool IsBlank(unsigned char c) {
@@ -32,15 +39,22 @@ void EnsureCapacity(RegisteredGroups& groups) {
 bool ParseGroupListContent(const std::string& bytes, RegisteredGroups& groups) {
   EnsureCapacity(groups);
   groups.count = 0;
+  groups.unshownLines.clear();
   std::size_t start = 0;
   for (;;) {
     const std::size_t lf = bytes.find('\n', start);
     if (lf == std::string::npos) return true;  // an unended last line is ignored
     std::string line = bytes.substr(start, lf - start);
-    start = lf + 1;
-    if (line.empty()) continue;
+    if (line.empty()) {
+      start = lf + 1;
+      continue;
+    }
     // The limit is tested before the line is looked at.
-    if (groups.count >= kMaxRegisteredGroups) return false;
+    if (groups.count >= kMaxRegisteredGroups) {
+      groups.unshownLines = bytes.substr(start);
+      return false;
+    }
+    start = lf + 1;
     // Each line was scanned as a C string: a zero byte ends it.
     const std::size_t zero = line.find('\0');
     if (zero != std::string::npos) line.resize(zero);
@@ -63,21 +77,38 @@ bool ParseGroupListContent(const std::string& bytes, RegisteredGroups& groups) {
 }
 
 bool ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::string& path) {
-  groups.count = 0;
-  OpenResult opened =
-      platform.files.Open(path, FileAccess::Read, FileShare::None, FileDisposition::OpenExisting);
+  OpenResult opened = OpenShared(platform, path, FileAccess::Read, FileShare::Read,
+                                 FileDisposition::OpenExisting, kGroupListRetryMs);
   if (!opened.file) {
     platform.prompt.Alert(kMissing);
+    if (opened.error != FileError::NotFound) return false;
+    groups.count = 0;
+    groups.unshownLines.clear();
     return true;
   }
   std::string bytes;
-  const bool read = opened.file->Read(bytes, kGroupListReadMax);
-  opened.file.reset();
-  if (!read) {
+  if (!opened.file->Read(bytes, kGroupListReadMax)) {
     platform.prompt.Alert(kBroken);
     return false;
   }
-  if (!ParseGroupListContent(bytes, groups)) platform.prompt.Alert(kTooMany);
+  RegisteredGroups read;
+  const bool withinLimit = ParseGroupListContent(bytes, read);
+  // What lies beyond the part read is no entry anyone sees, but it stays
+  // in the file: it is carried whole to the next write.
+  if (bytes.size() == kGroupListReadMax) {
+    if (withinLimit) read.unshownLines = bytes.substr(bytes.rfind('\n') + 1);
+    std::string chunk;
+    do {
+      if (!opened.file->Read(chunk, kChunk)) {
+        platform.prompt.Alert(kBroken);
+        return false;
+      }
+      read.unshownLines += chunk;
+    } while (!chunk.empty());
+  }
+  opened.file.reset();
+  if (!withinLimit) platform.prompt.Alert(kTooMany);
+  groups = std::move(read);
   return true;
 }
 
@@ -97,6 +128,7 @@ bool WriteGroupList(Platform& platform, const RegisteredGroups& groups, const st
     bytes += Encode(groups.groups[static_cast<std::size_t>(i)]);
     bytes += '\n';
   }
+  bytes += groups.unshownLines;
   // The list goes to a file beside the old one, which is then replaced in
   // one step: a crash or a failure leaves the old list or the new one whole.
   // A file of that name left by a crash is simply written over.

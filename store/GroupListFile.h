@@ -18,15 +18,23 @@ struct RegisteredGroups {
   int count = 0;
   std::vector<std::string> serverNames = std::vector<std::string>(kMaxRegisteredGroups);
   std::vector<std::string> groups = std::vector<std::string>(kMaxRegisteredGroups);
+  // The file's lines beyond the 50th entry (or beyond the part read), as
+  // the file holds them: no window shows them, and a write keeps them.
+  std::string unshownLines;
 };
 
+// True also when there is no file (the table is then empty). A file that
+// is there but cannot be opened (held by another process through the
+// retries) or read gives false, and the table stays as it was, so that a
+// window keeps the list it shows.
 bool ReadGroupList(Platform& platform, RegisteredGroups& groups,
                    const std::string& path = kGroupListFileName);
 bool WriteGroupList(Platform& platform, const RegisteredGroups& groups,
                     const std::string& path = kGroupListFileName);
 
 // The scan of ReadGroupList over the bytes read: replaces the table with
-// the entries found. Returns false when a line beyond the 50th was met.
+// the entries found, and keeps the lines from the first one beyond the 50th
+// entry on as unshownLines. Returns false when there was such a line.
 bool ParseGroupListContent(const std::string& bytes, RegisteredGroups& groups);
 
 }  // namespace quorvel

@@ -19,6 +19,36 @@ const char kCannotRewrite[] = "伝言ファイルが作成できません";
 
 constexpr std::size_t kChunk = 64 * 1024;
 
+// A stored line as the lists show it.
+std::string MemoOfLine(const std::string& line) {
+  return Decode(CutEscaped(line, kMemoLineReadLimit));
+}
+
+// The ended line that holds `text` nearest to the non-empty line numbered
+// `shownIndex` (the earlier one of two as near): its bytes [start, end),
+// line feed included. False when no line holds it.
+bool FindMemoLine(const std::string& bytes, int shownIndex, const std::string& text,
+                  std::size_t& start, std::size_t& end) {
+  long best = -1;
+  long position = 0;
+  for (std::size_t from = 0;;) {
+    const std::size_t lf = bytes.find('\n', from);
+    if (lf == std::string::npos) break;
+    if (lf > from) {
+      const long distance = position > shownIndex ? position - shownIndex : shownIndex - position;
+      if (best >= 0 && position > shownIndex && distance >= best) break;  // only farther ones follow
+      if ((best < 0 || distance < best) && MemoOfLine(bytes.substr(from, lf - from)) == text) {
+        best = distance;
+        start = from;
+        end = lf + 1;
+      }
+      ++position;
+    }
+    from = lf + 1;
+  }
+  return best >= 0;
+}
+
 }  // namespace
 
 MemoContent ParseMemoContent(const std::string& bytes) {
@@ -32,7 +62,7 @@ MemoContent ParseMemoContent(const std::string& bytes) {
         out.overLimit = true;
         break;
       }
-      out.memos.push_back(Decode(CutEscaped(bytes.substr(start, lf - start), kMemoLineReadLimit)));
+      out.memos.push_back(MemoOfLine(bytes.substr(start, lf - start)));
     }
     start = lf + 1;
   }
@@ -61,7 +91,9 @@ bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::stri
     return false;
   };
 
-  // Count the lines in chunks: only the count is needed, whatever the size.
+  // Count the memo lines in chunks: only the count is needed, whatever the
+  // size. Empty lines are no memos (a delete broken off may leave some), so
+  // they take no room.
   int lines = 0;
   std::uint64_t size = 0;
   char last = '\n';
@@ -70,9 +102,10 @@ bool SendMemo(Platform& platform, const StatusRecord& addressee, const std::stri
     if (!file.Read(chunk, kChunk)) return fail(kCannotSend);
     if (chunk.empty()) break;
     size += chunk.size();
-    for (char c : chunk)
-      if (c == '\n') ++lines;
-    last = chunk.back();
+    for (char c : chunk) {
+      if (c == '\n' && last != '\n') ++lines;
+      last = c;
+    }
     if (lines >= kMaxMemos) break;
   }
   // A hand-edited last line without its line feed counts as a line, and the
@@ -142,13 +175,15 @@ bool WriteMemos(Platform& platform, const StatusRecord& record) {
   return true;
 }
 
-bool DeleteMemo(Platform& platform, const StatusRecord& record, int index) {
+bool DeleteMemo(Platform& platform, const StatusRecord& record, int shownIndex,
+                const std::string& text) {
   if (!HasIdentity(platform, record)) return false;
-  switch (DeleteMemoQuietly(platform, record, index)) {
+  switch (DeleteMemoQuietly(platform, record, shownIndex, text)) {
     case MemoDeletion::Deleted:
       return true;
     case MemoDeletion::NoSuchMemo:
       return false;
+    case MemoDeletion::Missing:
     case MemoDeletion::CannotOpen:
       platform.prompt.Alert(kCannotSend);
       return false;
@@ -159,56 +194,45 @@ bool DeleteMemo(Platform& platform, const StatusRecord& record, int index) {
   return false;
 }
 
-// The later lines move down over the deleted one before the file is cut,
-// never the other way round, so a crash (or a failed call) part way loses no
-// memo. What it may leave behind the new end is the old file's last bytes,
-// as many as the deleted line had: a second copy of the last memo, or a cut
-// piece of it on a line of its own, which the owner deletes like any memo.
-// (A file longer than one 64 KB move, which only a hand-made one is, may
-// instead show a stretch of lines twice, the seam inside one line.)
-MemoDeletion DeleteMemoQuietly(Platform& platform, const StatusRecord& record, int index) {
+// Three steps, each one write or cut, so that a crash after any of them
+// leaves every other memo once and whole: the deleted line's bytes become
+// line feeds (the memo is gone, nothing else moved); the later lines are
+// written down over them, the freed tail filled with line feeds; the file
+// is cut behind the last line. What a crash may leave is empty lines, which
+// no list shows. Once the first write is done the memo is deleted: a
+// failure in the later steps leaves only those empty lines behind.
+MemoDeletion DeleteMemoQuietly(Platform& platform, const StatusRecord& record, int shownIndex,
+                               const std::string& text) {
   OpenResult opened =
       IsDeviceMember(record)
           ? OpenResult()
           : OpenShared(platform, MemoFilePath(record), FileAccess::ReadWrite, FileShare::None,
                        FileDisposition::OpenExisting, kMemoRetryMs);
-  if (!opened.file) return MemoDeletion::CannotOpen;
+  if (!opened.file)
+    return opened.error == FileError::NotFound ? MemoDeletion::Missing : MemoDeletion::CannotOpen;
   File& file = *opened.file;
   std::string head;
   if (!file.Read(head, kMemoReadMax)) return MemoDeletion::CannotRewrite;
+  std::size_t start = 0, end = 0;
+  if (!FindMemoLine(head, shownIndex, text, start, end)) return MemoDeletion::NoSuchMemo;
 
-  // Find the line as ReadMemos numbers it: non-empty, ended, among the first 99.
-  std::size_t cutStart = 0, cutEnd = 0;
-  bool found = false;
-  int seen = 0;
-  for (std::size_t start = 0; seen < kMaxMemos;) {
-    const std::size_t lf = head.find('\n', start);
-    if (lf == std::string::npos) break;
-    if (lf > start) {
-      if (seen == index) {
-        cutStart = start;
-        cutEnd = lf + 1;
-        found = true;
-        break;
-      }
-      ++seen;
-    }
-    start = lf + 1;
+  // The later lines, all of them, whatever lies beyond the part read.
+  std::string later;
+  std::uint64_t size = head.size();
+  if (head.size() < kMemoReadMax) {
+    later = head.substr(end);
+  } else {
+    if (!file.Size(size) || size < end || size - end > kMemoDeleteMoveMax)
+      return MemoDeletion::CannotRewrite;
+    const std::size_t length = static_cast<std::size_t>(size - end);
+    if (!file.Seek(end) || !file.Read(later, length) || later.size() != length)
+      return MemoDeletion::CannotRewrite;
   }
-  if (!found) return MemoDeletion::NoSuchMemo;
 
-  // Move everything after the line down over it, a chunk at a time, so that
-  // a file of any size keeps every other byte.
-  std::uint64_t from = cutEnd, to = cutStart;
-  std::string chunk;
-  for (;;) {
-    if (!file.Seek(from) || !file.Read(chunk, kChunk)) return MemoDeletion::CannotRewrite;
-    if (chunk.empty()) break;
-    if (!file.Seek(to) || !file.Write(chunk)) return MemoDeletion::CannotRewrite;
-    from += chunk.size();
-    to += chunk.size();
-  }
-  if (!file.Seek(to) || !file.Truncate()) return MemoDeletion::CannotRewrite;
+  const std::string blank(end - start, '\n');
+  if (!file.Seek(start) || !file.Write(blank)) return MemoDeletion::CannotRewrite;
+  if (file.Seek(start) && file.Write(later + blank) && file.Seek(size - blank.size()))
+    file.Truncate();
   return MemoDeletion::Deleted;
 }
 

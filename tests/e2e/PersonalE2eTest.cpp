@@ -174,6 +174,34 @@ TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
   CloseThroughChooser(program, board, chooser, personal);
 }
 
+TEST_F(PersonalEdition, TheBoardDeletesTheSelectedMemoAfterAnotherDeskDeletedAnEarlierOne) {
+  AddGroup("営業");
+  AddMember("営業", "B02", "鈴木", "在席", "2026120909000000");
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+  const char* memos[] = {"一件目", "二件目", "三件目"};
+  test::WriteFileBytes(MemoPath("営業", "B02"),
+                       Encode(memos[0]) + "\n" + Encode(memos[1]) + "\n" + Encode(memos[2]) + "\n");
+  Program program(gExe, work_.Path());
+  HWND board = nullptr, chooser = nullptr;
+  HWND personal = OpenOwnWindow(program, &board, &chooser);
+  ASSERT_NE(personal, nullptr);
+  Press(personal, 1044);
+  HWND messages = WaitWindow("Quorvel 伝言板");
+  ASSERT_NE(messages, nullptr);
+  ASSERT_EQ(ListLines(messages, 1046), (std::vector<std::string>{memos[0], memos[1], memos[2]}));
+
+  // Another desk of the same member deletes the first memo meanwhile.
+  test::WriteFileBytes(MemoPath("営業", "B02"), Encode(memos[1]) + "\n" + Encode(memos[2]) + "\n");
+  SelectLine(messages, 1046, 1);
+  Press(messages, 1047);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(messages, 1046).size() == 1; }));
+  EXPECT_EQ(ListLines(messages, 1046), std::vector<std::string>{memos[2]});
+  EXPECT_EQ(test::ReadFileBytes(MemoPath("営業", "B02")), Encode(memos[2]) + "\n");
+  ASSERT_TRUE(PressToClose(messages, IDOK));
+  CloseThroughChooser(program, board, chooser, personal);
+}
+
 TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
   AddGroup("営業");
   AddMember("営業", "B02", "鈴木", "外出", "2026120910300000");

@@ -2,7 +2,7 @@
 // memo file can hold, on a file system in memory. After every operation the
 // file must be exactly what it was with one memo line added at the end or
 // one memo line taken out, or unchanged when the operation refused: no memo
-// lost, none glued to another.
+// lost, none glued to another. A delete names a memo the file holds.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -27,14 +27,16 @@ class NoPrompt : public quorvel::Prompt {
 };
 
 // The file with the index-th memo line (non-empty, ended, among the first
-// 99) taken out; false when there is no such line.
-bool WithoutMemo(const std::string& bytes, int index, std::string& out) {
+// 99) taken out, and that memo as a list shows it; false when there is no
+// such line.
+bool WithoutMemo(const std::string& bytes, int index, std::string& out, std::string& memo) {
   int seen = 0;
   for (std::size_t start = 0; seen < quorvel::kMaxMemos;) {
     const std::size_t lf = bytes.find('\n', start);
     if (lf == std::string::npos) return false;
     if (lf > start && seen++ == index) {
       out = bytes.substr(0, start) + bytes.substr(lf + 1);
+      memo = quorvel::ParseMemoContent(bytes.substr(start, lf + 1 - start)).memos.at(0);
       return true;
     }
     start = lf + 1;
@@ -42,10 +44,15 @@ bool WithoutMemo(const std::string& bytes, int index, std::string& out) {
   return false;
 }
 
-int LineFeeds(const std::string& bytes) {
+// The memo lines: non-empty ones, and an unended last line.
+int MemoLines(const std::string& bytes) {
   int n = 0;
-  for (char c : bytes) n += c == '\n';
-  return n;
+  char last = '\n';
+  for (char c : bytes) {
+    n += c == '\n' && last != '\n';
+    last = c;
+  }
+  return n + (last != '\n');
 }
 
 }  // namespace
@@ -73,14 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = files.files["S\\g\\a.mem"];
     if (op & 1) {
       const int index = (op >> 1) % 101 - 1;  // -1 to 99
-      std::string expected;
-      const bool exists = WithoutMemo(before, index, expected);
-      if (DeleteMemo(platform, to, index) != exists) std::abort();
-      if (files.files["S\\g\\a.mem"] != (exists ? expected : before)) std::abort();
+      std::string expected, memo;
+      // The selected memo itself is the nearest line with its text.
+      if (!WithoutMemo(before, index, expected, memo)) continue;
+      if (!DeleteMemo(platform, to, index, memo)) std::abort();
+      if (files.files["S\\g\\a.mem"] != expected) std::abort();
     } else {
       const std::string text = "memo " + std::to_string(i) + std::string((op >> 1) % 40, '=');
       const bool unended = !before.empty() && before.back() != '\n';
-      const bool room = LineFeeds(before) + (unended ? 1 : 0) < kMaxMemos;
+      const bool room = MemoLines(before) < kMaxMemos;
       if (SendMemo(platform, to, text) != room) std::abort();
       const std::string added = (unended ? "\n" : "") + Encode(text) + "\n";
       if (files.files["S\\g\\a.mem"] != (room ? before + added : before)) std::abort();

@@ -241,6 +241,40 @@ TEST_F(MultiGroupWindowTest, DeletingEveryGroupIsRefusedAndTheOldEntriesComeBack
   EXPECT_EQ(view.Lines(kGroups), (std::vector<std::string>{"a", "b"}));
 }
 
+TEST_F(MultiGroupWindowTest, GroupManagementKeepsAHandMadeListOfAThousandLines) {
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += "s g" + std::to_string(i) + "\n";
+  WriteList(lines);
+  Open();
+  desk.runner.On(GroupEditDialog::kTemplateId,
+                 [](Dialog& d, FakeView&) { d.OnCommand(kIdOk, kNotifyClicked); });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(test::ReadFileBytes(listFile), lines);
+  EXPECT_EQ(view.Lines(kGroups).size(), 50u);
+}
+
+TEST_F(MultiGroupWindowTest, ASaveThatFailsKeepsTheListShown) {
+  WriteList("s a\ns b\n");
+  Open();
+  std::unique_ptr<FileSystem> otherProcess = test::MakeRealFileSystem();
+  OpenResult held;
+  desk.runner.On(GroupEditDialog::kTemplateId, [&](Dialog& d, FakeView& v) {
+    auto& edit = dynamic_cast<GroupEditDialog&>(d);
+    v.texts[GroupEditDialog::kServerId] = "s";
+    v.texts[GroupEditDialog::kGroupId] = "c";
+    edit.OnCommand(GroupEditDialog::kAddId, kNotifyClicked);
+    held = otherProcess->Open(listFile, FileAccess::Write, FileShare::None,
+                              FileDisposition::OpenExisting);
+    ASSERT_TRUE(held.file);
+    edit.OnCommand(kIdOk, kNotifyClicked);
+  });
+  Press(MultiGroupWindow::kGroupManagementId);
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"グループ情報ファイルが作成できません"});
+  EXPECT_EQ(view.Lines(kGroups), (std::vector<std::string>{"a", "b"}));
+  held.file.reset();
+  EXPECT_EQ(test::ReadFileBytes(listFile), "s a\ns b\n");
+}
+
 TEST_F(MultiGroupWindowTest, RemovingTheShownGroupKeepsItShown) {
   WriteList(OnShare("g") + "s other\n");
   desk.PutMember("g", "A01", "Taro A01 In 1999061509301500\n");

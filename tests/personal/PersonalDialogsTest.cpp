@@ -57,6 +57,34 @@ TEST_F(PersonalDialogsTest, DeletingOnTheBoardKeepsAMemoSentMeanwhile) {
   EXPECT_TRUE(desk.prompt.shown.empty());
 }
 
+// Two desks of one member, each with the board open on A, B, C.
+TEST_F(PersonalDialogsTest, TheBoardDeletesTheSelectedMemoAfterAnotherDeskDeleted) {
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  test::WriteFileBytes(desk.MemoPath("営業", "B02"), "A\nB\nC\n");
+  MessageBoardDialog board(desk.services, Member("B02"));
+  Open(board);
+  FakeView otherView;
+  MessageBoardDialog other(desk.services, Member("B02"));
+  other.Attach(&otherView);
+  other.OnInit();
+
+  otherView.ListSelect(MessageBoardDialog::kListId, 0);
+  other.OnCommand(MessageBoardDialog::kDeleteId, kNotifyClicked);  // A, at the other desk
+  ASSERT_EQ(Memos("B02"), "B\nC\n");
+  view.ListSelect(MessageBoardDialog::kListId, 1);
+  board.OnCommand(MessageBoardDialog::kDeleteId, kNotifyClicked);  // B, shown second here
+  EXPECT_EQ(Memos("B02"), "C\n");
+  EXPECT_EQ(view.Lines(MessageBoardDialog::kListId), std::vector<std::string>{"C"});
+
+  // The other desk still shows B, C: B is gone, so nothing is deleted and
+  // the board shows the file as it now is.
+  otherView.ListSelect(MessageBoardDialog::kListId, 0);
+  other.OnCommand(MessageBoardDialog::kDeleteId, kNotifyClicked);
+  EXPECT_EQ(Memos("B02"), "C\n");
+  EXPECT_EQ(otherView.Lines(MessageBoardDialog::kListId), std::vector<std::string>{"C"});
+  EXPECT_TRUE(desk.prompt.shown.empty());
+}
+
 TEST_F(PersonalDialogsTest, TheBoardWordsEachFailureOnce) {
   desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
   test::WriteFileBytes(desk.MemoPath("営業", "B02"), "a\n");
@@ -68,6 +96,21 @@ TEST_F(PersonalDialogsTest, TheBoardWordsEachFailureOnce) {
   EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"伝言ファイルがありません"});
   EXPECT_EQ(view.Lines(MessageBoardDialog::kListId), std::vector<std::string>{"a"})
       << "the list is left as it was";
+
+  // A memo file another desk holds through the retries cannot be written.
+  test::WriteFileBytes(desk.MemoPath("営業", "B02"), "a\n");
+  desk.prompt.Clear();
+  {
+    std::unique_ptr<FileSystem> otherDesk = test::MakeRealFileSystem();
+    OpenResult held = otherDesk->Open(desk.MemoPath("営業", "B02"), FileAccess::ReadWrite,
+                                      FileShare::None, FileDisposition::OpenExisting);
+    ASSERT_TRUE(held.file);
+    view.ListSelect(MessageBoardDialog::kListId, 0);
+    board.OnCommand(MessageBoardDialog::kDeleteId, kNotifyClicked);
+  }
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"伝言ファイルが作成できません"});
+  EXPECT_EQ(view.Lines(MessageBoardDialog::kListId), std::vector<std::string>{"a"});
+  EXPECT_EQ(Memos("B02"), "a\n");
 
   // Without a selection nothing happens at all.
   desk.prompt.Clear();

@@ -1,7 +1,8 @@
 // Every store operation that changes a file, ended in a helper process right
 // after its first file call, then its second, third and so on, the way a
 // killed desk ends: each time the files must hold the whole old content or
-// the whole new one, and a memo file must have lost no memo.
+// the whole new one, and a memo file must have lost no memo and show no
+// piece of one.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -32,6 +33,8 @@ TEST(CrashSweep, EveryCallOfEveryOperationLeavesWholeFiles) {
   for (const CrashOperation& op : CrashOperations()) {
     int crashes = 0;
     bool finished = false;
+    bool countsMemos = false;
+    MemoDamage damage;
     for (int n = 1; n <= kMostCalls && !finished; ++n) {
       TempDir share;
       op.prepare(share.Path());
@@ -44,10 +47,18 @@ TEST(CrashSweep, EveryCallOfEveryOperationLeavesWholeFiles) {
         EXPECT_EQ(code, 0) << op.name << " failed with no crash";
         EXPECT_EQ(op.check(share.Path(), 0), "") << op.name << " ran to its end";
       }
+      countsMemos = CountMemoDamage(op.name, share.Path(), damage);
     }
     EXPECT_TRUE(finished) << op.name << " makes more than " << kMostCalls << " calls";
     EXPECT_GT(crashes, 0) << op.name << " was never ended part way";
     std::printf("%s: ended after each of its %d file calls, then ran through\n", op.name, crashes);
+    if (countsMemos) {
+      std::printf("%s: %d fragments, %d lost memos, %d doubled over %d crash points\n", op.name,
+                  damage.fragments, damage.lost, damage.doubled, crashes);
+      EXPECT_EQ(damage.fragments, 0) << op.name;
+      EXPECT_EQ(damage.lost, 0) << op.name;
+      EXPECT_EQ(damage.doubled, 0) << op.name;
+    }
   }
 }
 

@@ -69,7 +69,7 @@ TEST_F(DeviceNameStoreTest, EveryOperationRefusesADeviceCode) {
     r.memoCount = 1;
     r.memoLines[0] = "x";
     EXPECT_FALSE(WriteMemos(platform, r));
-    EXPECT_FALSE(DeleteMemo(platform, r, 0));
+    EXPECT_FALSE(DeleteMemo(platform, r, 0, "m"));
     EXPECT_TRUE(RemoveMember(platform, r, false));
     EXPECT_EQ(prompt.Texts(),
               (std::vector<std::string>{"状況ファイルが作成できません", "宛先の人が見つかりません",

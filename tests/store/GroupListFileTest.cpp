@@ -126,19 +126,33 @@ TEST_F(GroupListFileTest, HugeFilesAreReadToTheirFirstMegabyte) {
   EXPECT_EQ(Read(std::string((1u << 20) - 4, ' ') + "a b\n" + "c d\n"), (Pairs{{"a", "b"}}));
 }
 
-TEST_F(GroupListFileTest, MissingOrHeldFileReadsAsEmpty) {
+TEST_F(GroupListFileTest, MissingFileReadsAsEmptyAndAHeldOneKeepsTheTable) {
   RegisteredGroups groups;
   groups.count = 4;
   EXPECT_TRUE(ReadGroupList(platform, groups, File()));
   EXPECT_EQ(groups.count, 0);
+  EXPECT_TRUE(clock.waits.empty()) << "a missing file is not waited for";
   WriteFileBytes(File(), Entries(2));
+  ASSERT_TRUE(ReadGroupList(platform, groups, File()));
   {
     std::unique_ptr<quorvel::File> held = Hold(File());
-    EXPECT_TRUE(ReadGroupList(platform, groups, File()));
-    EXPECT_EQ(groups.count, 0);
+    EXPECT_FALSE(ReadGroupList(platform, groups, File()));
+    EXPECT_EQ(groups.count, 2) << "the table read before stays";
   }
   EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kMissing, kMissing}));
-  EXPECT_TRUE(clock.waits.empty());
+  EXPECT_EQ(clock.waits, (std::vector<int>{100, 100, 100}));
+}
+
+// Lines no window shows (beyond the 50th entry, or beyond the part read)
+// go back into the file as they were.
+TEST_F(GroupListFileTest, WritingKeepsTheLinesNoWindowShows) {
+  for (const std::string& old : {Entries(1000), "a b\n" + std::string(3u << 20, 'x') + "\nc d\n"}) {
+    WriteFileBytes(File(), old);
+    RegisteredGroups groups;
+    ASSERT_TRUE(ReadGroupList(platform, groups, File()));
+    ASSERT_TRUE(WriteGroupList(platform, groups, File()));
+    EXPECT_TRUE(ReadFileBytes(File()) == old) << old.size() << " bytes";
+  }
 }
 
 TEST_F(GroupListFileTest, FailedWritesLeaveTheFileAlone) {

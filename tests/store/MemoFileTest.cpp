@@ -78,10 +78,11 @@ TEST_F(MemoFileTest, SendRefusesMissingFieldsAndAbsentAddressees) {
 
 TEST_F(MemoFileTest, NinetyNineLinesAreTheMostSendAccepts) {
   StatusRecord to = Addressee();
-  WriteFileBytes(MemoFilePath(to), Lines(97) + "\n");  // an empty line counts too
+  // Empty lines, such as a delete broken off leaves, are no memos.
+  WriteFileBytes(MemoFilePath(to), Lines(98) + std::string(200, '\n'));
   ASSERT_TRUE(SendMemo(platform, to, "last"));
   const std::string full = ReadFileBytes(MemoFilePath(to));
-  EXPECT_EQ(full, Lines(97) + "\nlast\n");
+  EXPECT_EQ(full, Lines(98) + std::string(200, '\n') + "last\n");
   EXPECT_FALSE(SendMemo(platform, to, "one more"));
   EXPECT_EQ(prompt.Texts(), std::vector<std::string>{kTooMany});
   EXPECT_EQ(ReadFileBytes(MemoFilePath(to)), full);
@@ -257,14 +258,42 @@ TEST_F(MemoFileTest, WriteFailuresAreReported) {
 TEST_F(MemoFileTest, DeleteMemoRemovesOneLineAndKeepsEveryOtherByte) {
   StatusRecord r = Member("d");
   WriteFileBytes(MemoFilePath(r), "\na\n\nb\r\nc\ntail");
-  ASSERT_TRUE(DeleteMemo(platform, r, 1));
+  ASSERT_TRUE(DeleteMemo(platform, r, 1, "b\r"));
   EXPECT_EQ(ReadFileBytes(MemoFilePath(r)), "\na\n\nc\ntail");
-  for (int bad : {-1, 2, 99}) EXPECT_FALSE(DeleteMemo(platform, r, bad)) << bad;
+  for (int at : {-1, 1, 99}) EXPECT_FALSE(DeleteMemo(platform, r, at, "b\r")) << at;
   EXPECT_EQ(ReadFileBytes(MemoFilePath(r)), "\na\n\nc\ntail");
   EXPECT_TRUE(prompt.shown.empty());
-  ASSERT_TRUE(DeleteMemo(platform, r, 0));
-  ASSERT_TRUE(DeleteMemo(platform, r, 0));
+  ASSERT_TRUE(DeleteMemo(platform, r, 0, "a"));
+  ASSERT_TRUE(DeleteMemo(platform, r, 0, "c"));
   EXPECT_EQ(ReadFileBytes(MemoFilePath(r)), "\n\ntail");
+}
+
+// What a list showed at a position, against the file as another desk of the
+// same member has changed it since.
+TEST_F(MemoFileTest, DeleteMemoTakesTheSelectedMemoWhereverItNowStands) {
+  struct Case {
+    const char* file;
+    int shownAt;
+    const char* memo;
+    bool deleted;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"Call=20me\nB\nC\n", 1, "B", true, "Call=20me\nC\n"},  // nothing moved
+      {"B\nC\n", 1, "B", true, "C\n"},                          // A was deleted meanwhile
+      {"A\nC\n", 1, "B", false, "A\nC\n"},                      // B itself was deleted
+      {"X\n\nX\nB\n", 2, "X", true, "X\n\nB\n"},             // the X nearest its place
+      {"X\nA\nX\n", 1, "X", true, "A\nX\n"},                   // as near: the earlier one
+      {"A\nCall=20me\n", 0, "Call me", true, "A\n"},             // by its text as shown
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    StatusRecord r = Member("d");
+    WriteFileBytes(MemoFilePath(r), c.file);
+    EXPECT_EQ(DeleteMemo(platform, r, c.shownAt, c.memo), c.deleted);
+    EXPECT_EQ(ReadFileBytes(MemoFilePath(r)), c.after);
+  }
+  EXPECT_TRUE(prompt.shown.empty());
 }
 
 TEST_F(MemoFileTest, DeleteMemoKeepsAMemoSentMeanwhile) {
@@ -274,7 +303,7 @@ TEST_F(MemoFileTest, DeleteMemoKeepsAMemoSentMeanwhile) {
   StatusRecord board = Member("to");
   ASSERT_TRUE(ReadMemos(platform, board));  // what the message board shows
   ASSERT_TRUE(SendMemo(platform, to, "arrived meanwhile"));
-  ASSERT_TRUE(DeleteMemo(platform, board, 0));
+  ASSERT_TRUE(DeleteMemo(platform, board, 0, "first"));
   ASSERT_TRUE(ReadMemos(platform, board));
   EXPECT_EQ(Held(board), (std::vector<std::string>{"second", "arrived meanwhile"}));
 }
@@ -283,16 +312,16 @@ TEST_F(MemoFileTest, DeleteMemoOnHugeAndHeldFiles) {
   StatusRecord r = Member("d");
   const std::string rest = Lines(5) + std::string(3u << 20, 'z') + "\nend\n";
   WriteFileBytes(MemoFilePath(r), "gone\n" + rest);
-  ASSERT_TRUE(DeleteMemo(platform, r, 0));
+  ASSERT_TRUE(DeleteMemo(platform, r, 0, "gone"));
   EXPECT_TRUE(ReadFileBytes(MemoFilePath(r)) == rest);
 
   {
     std::unique_ptr<File> held = Hold(MemoFilePath(r));
-    EXPECT_FALSE(DeleteMemo(platform, r, 0));
+    EXPECT_FALSE(DeleteMemo(platform, r, 0, "m0"));
   }
   EXPECT_EQ(clock.waits, (std::vector<int>{500, 500, 500}));
   StatusRecord missing = Member("none");
-  EXPECT_FALSE(DeleteMemo(platform, missing, 0));
+  EXPECT_FALSE(DeleteMemo(platform, missing, 0, "m0"));
   EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kCannotSend, kCannotSend}));
   EXPECT_FALSE(PathExists(MemoFilePath(missing)));
   EXPECT_TRUE(ReadFileBytes(MemoFilePath(r)) == rest);

@@ -37,6 +37,37 @@ StatusRecord Moved(const std::string& share) {
 }
 const char kMovedStatus[] = "Old b Out=20until=20five=20today 1999010100000000\n";
 
+// The delete row takes the second memo out of kOldMemos.
+const char kDeletedMemos[] = "first\nthird\nfour\nlast=20one\n";
+
+// Counts the memo lines of the file after the delete row against the four
+// memos that must stay; the deleted memo itself is no damage.
+MemoDamage DamageOfDelete(const std::string& bytes) {
+  const std::vector<std::string> kept = {"first", "third", "four", "last=20one"};
+  std::vector<int> seen(kept.size());
+  MemoDamage damage;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t lf = bytes.find('\n', start);
+    if (lf == std::string::npos) lf = bytes.size();  // an unended piece is no memo either
+    const std::string line = bytes.substr(start, lf - start);
+    start = lf + 1;
+    if (line.empty() || line == "second=20memo") continue;
+    bool known = false;
+    for (std::size_t i = 0; i < kept.size(); ++i)
+      if (line == kept[i]) {
+        ++seen[i];
+        known = true;
+      }
+    if (!known) ++damage.fragments;
+  }
+  for (int n : seen) {
+    if (n == 0) ++damage.lost;
+    if (n > 1) damage.doubled += n - 1;
+  }
+  return damage;
+}
+
 std::string NewStatusLine() { return "New a In " + FormatStamp(CrashClockTime()) + "\n"; }
 
 void MakeGroup(const std::string& share) { MakeFolder(GroupFolderPath(share, "g")); }
@@ -114,19 +145,19 @@ const std::vector<CrashOperation> kOperations = {
        WriteFileBytes(MemoPath(share), kOldMemos);
      },
      [](Platform& platform, const std::string& share) {
-       return DeleteMemo(platform, Member(share), 1);
+       return DeleteMemo(platform, Member(share), 1, "second memo");
      },
      [](const std::string& share, int endedAfter) -> std::string {
-       // The later lines move down before the cut: in between, the old
-       // file's last bytes (as many as the deleted line had) are still there.
-       const std::string old = kOldMemos, gone = "second=20memo\n";
-       const std::string deleted = "first\nthird\nfour\nlast=20one\n";
        const std::string bytes = ReadFileBytes(MemoPath(share));
-       if (bytes == deleted) return "";
-       if (endedAfter != 0 &&
-           (bytes == old || bytes == deleted + old.substr(old.size() - gone.size())))
-         return "";
-       return Found("memos", MemoPath(share));
+       if (bytes == kDeletedMemos) return "";
+       if (endedAfter == 0) return Found("finished", MemoPath(share));
+       // Before the memo went, the file is untouched; after, every other
+       // memo is there once and whole, among empty lines at worst.
+       if (bytes == kOldMemos) return "";
+       const MemoDamage damage = DamageOfDelete(bytes);
+       if (damage.fragments == 0 && damage.lost == 0 && damage.doubled == 0) return "";
+       return std::to_string(damage.fragments) + " fragments, " + std::to_string(damage.lost) +
+              " lost, " + std::to_string(damage.doubled) + " doubled: " + Found("memos", MemoPath(share));
      }},
     {"WriteMemos",
      [](const std::string& share) {
@@ -201,6 +232,15 @@ const std::vector<CrashOperation> kOperations = {
 }  // namespace
 
 const std::vector<CrashOperation>& CrashOperations() { return kOperations; }
+
+bool CountMemoDamage(const std::string& operation, const std::string& share, MemoDamage& damage) {
+  if (operation != "DeleteMemo") return false;
+  const MemoDamage found = DamageOfDelete(ReadFileBytes(MemoPath(share)));
+  damage.fragments += found.fragments;
+  damage.lost += found.lost;
+  damage.doubled += found.doubled;
+  return true;
+}
 
 const CrashOperation* FindCrashOperation(const std::string& name) {
   for (const CrashOperation& op : kOperations)

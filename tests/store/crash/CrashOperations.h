@@ -22,6 +22,17 @@ struct CrashOperation {
   std::string (*check)(const std::string& share, int endedAfter);
 };
 
+// What a crash did to the memos of a row that deletes one: lines that are
+// no whole memo of the file, memos gone that should be there, memos there
+// more than once.
+struct MemoDamage {
+  int fragments = 0;
+  int lost = 0;
+  int doubled = 0;
+};
+// False for a row that keeps no such account.
+bool CountMemoDamage(const std::string& operation, const std::string& share, MemoDamage& damage);
+
 const std::vector<CrashOperation>& CrashOperations();
 const CrashOperation* FindCrashOperation(const std::string& name);
 // What the helper's clock says, so that the new status line is known.
