@@ -50,6 +50,13 @@ if [ -f "$dir/quorvel.exe" ]; then
   grep -qaF "version=\"$version.0\"" "$dir/quorvel.exe" || fail "quorvel.exe's manifest lacks version $version.0"
 fi
 
+# The helper stays smaller than the board: no stream library locale code.
+if [ -f "$dir/quorvel.exe" ] && [ -f "$dir/qvlstatus.exe" ]; then
+  small=$(stat -c %s "$dir/qvlstatus.exe") large=$(stat -c %s "$dir/quorvel.exe")
+  [ "$small" -lt "$large" ] ||
+    fail "qvlstatus.exe ($small bytes) is not smaller than quorvel.exe ($large bytes)"
+fi
+
 # qvlstatus --help: the usage, in code page 932.
 check_help() {
   local output rc=0
