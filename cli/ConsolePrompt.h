@@ -1,24 +1,24 @@
 #pragma once
 // Messages of a program without windows: each on a line of standard error.
 // A question is never asked here, so it is answered No.
-#include <ostream>
 #include <string>
 
+#include "cli/TextOut.h"
 #include "platform/Prompt.h"
 
 namespace quorvel {
 
 class ConsolePrompt : public Prompt {
  public:
-  explicit ConsolePrompt(std::ostream& err) : err_(err) {}
-  void Alert(const std::string& text) override { err_ << text << '\n'; }
+  explicit ConsolePrompt(TextOut& err) : err_(err) {}
+  void Alert(const std::string& text) override { err_.Write(text + '\n'); }
   bool AskYesNo(const std::string& text) override {
-    err_ << text << '\n';
+    err_.Write(text + '\n');
     return false;
   }
 
  private:
-  std::ostream& err_;
+  TextOut& err_;
 };
 
 }  // namespace quorvel

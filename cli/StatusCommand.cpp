@@ -34,31 +34,31 @@ bool IsNumber(const std::string& s) {
   return true;
 }
 
-int Show(Platform& platform, const Identity& own, std::ostream& out, std::ostream& err) {
+int Show(Platform& platform, const Identity& own, TextOut& out, TextOut& err) {
   StatusRecord record = RecordFor(own);
   if (!HasIdentity(platform, record)) return kStatusRefused;
   if (!ReadStatus(platform, record)) {
-    err << kNoStatus << '\n';
+    err.Write(std::string(kNoStatus) + '\n');
     return kStatusRefused;
   }
-  out << record.status << " (" << StampMonthDayHourMinute(record.stamp) << ")\n";
+  out.Write(record.status + " (" + StampMonthDayHourMinute(record.stamp) + ")\n");
   return kStatusDone;
 }
 
 int Press(Platform& platform, Profile& profile, const Identity& own, const StatusArguments& a,
-          std::ostream& out) {
+          TextOut& out) {
   // A script must not write a file beside the share for a half-set identity.
   if (!HasIdentity(platform, RecordFor(own))) return kStatusRefused;
   StatusRecord written;
   if (!WriteStatusPress(platform, profile, own, a.button, a.remark, written))
     return kStatusRefused;
-  out << written.status << " (" << StampHourMinute(written.stamp) << ")\n";
+  out.Write(written.status + " (" + StampHourMinute(written.stamp) + ")\n");
   return kStatusDone;
 }
 
-int List(Platform& platform, const Identity& own, std::ostream& out, std::ostream& err) {
+int List(Platform& platform, const Identity& own, TextOut& out, TextOut& err) {
   if (own.serverName.empty() || own.group.empty()) {
-    err << (own.serverName.empty() ? kNoServer : kNoGroup) << '\n';
+    err.Write(std::string(own.serverName.empty() ? kNoServer : kNoGroup) + '\n');
     return kStatusRefused;
   }
   MemberList members;
@@ -66,7 +66,7 @@ int List(Platform& platform, const Identity& own, std::ostream& out, std::ostrea
   members.group = own.group;
   LoadMembers(platform, members);
   for (int i = 0; i < members.memberCount; ++i)
-    out << MemberLine(members.members[static_cast<std::size_t>(i)], kGroupMemberView) << '\n';
+    out.Write(MemberLine(members.members[static_cast<std::size_t>(i)], kGroupMemberView) + '\n');
   return kStatusDone;
 }
 
@@ -115,15 +115,15 @@ StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
 }
 
 int RunStatusCommand(const StatusArguments& a, Platform& platform, Profile& profile,
-                     std::ostream& out, std::ostream& err) {
+                     TextOut& out, TextOut& err) {
   if (!a.error.empty()) {
-    err << a.error;
+    err.Write(a.error);
     return kStatusBadUsage;
   }
   const Identity own = ReadIdentity(profile);
   switch (a.command) {
     case StatusArguments::Command::Help:
-      out << kStatusUsage;
+      out.Write(kStatusUsage);
       return kStatusDone;
     case StatusArguments::Command::Show:
       return Show(platform, own, out, err);

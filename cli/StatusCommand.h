@@ -3,10 +3,10 @@
 // without a window. It acts for the profile's identity through the same
 // store and label lookup as the windows, and prints code page 932 bytes, as
 // the console of a Japanese Windows expects.
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/TextOut.h"
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 
@@ -35,6 +35,6 @@ extern const char kStatusUsage[];
 // store's own texts reach it through the platform's prompt). A command with
 // an error prints it (or the usage) to `err` and returns kStatusBadUsage.
 int RunStatusCommand(const StatusArguments& arguments, Platform& platform, Profile& profile,
-                     std::ostream& out, std::ostream& err);
+                     TextOut& out, TextOut& err);
 
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 // qvlstatus: the entry point, with the platform of the build: the Win32
 // file system and profile on Windows, the portable stand-ins elsewhere.
-#include <iostream>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,9 +38,10 @@ int main(int argc, char** argv) {
   quorvel::PosixClock clock;
   quorvel::IniProfile profile(profilePath);
 #endif
-  quorvel::ConsolePrompt prompt(std::cerr);
+  quorvel::StdioOut out(stdout), err(stderr);
+  quorvel::ConsolePrompt prompt(err);
   quorvel::Platform platform{files, clock, prompt};
-  const int code = quorvel::RunStatusCommand(arguments, platform, profile, std::cout, std::cerr);
-  std::cout.flush();
+  const int code = quorvel::RunStatusCommand(arguments, platform, profile, out, err);
+  std::fflush(stdout);
   return code;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds quorvel.exe and starts it under Wine. With nothing configured it
-# works in demo/, a working folder with a group list file and a demo share
+# Builds quorvel.exe and starts it under Wine: the 32-bit program as
+# shipped where this host runs 32-bit code, the x86_64 build elsewhere. With
+# nothing configured it works in demo/, a working folder with a group list file and a demo share
 # of three groups. Without a display it runs on Xvfb and saves a picture of
 # the board's window.
 set -euo pipefail
@@ -8,11 +9,18 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 ./tools/install-deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target quorvel quorvel_demo_share
-
-build=$root/build/win32
 run=$root/cmake/wine-run.sh
+if reason=$("$run" --32-bit-check); then
+  preset=win32-i686
+  echo "Running the 32-bit program as shipped (build/$preset)"
+else
+  preset=win32
+  echo "Running the x86_64 build (build/$preset): $reason"
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target quorvel quorvel_demo_share
+
+build=$root/build/$preset
 work=${QUORVEL_WORK:-$root/demo}
 mkdir -p "$work"
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }

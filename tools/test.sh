@@ -28,18 +28,17 @@ for preset in native win32; do
   ctest --preset "$preset"
 done
 
-# The 32-bit program as shipped. Wine runs it only where the kernel executes
-# 32-bit code; elsewhere the program is built and checked, and neither the
-# end-to-end driver is built nor the suite run.
+# The 32-bit program as shipped, and its release zip. Wine runs it only where
+# the kernel executes 32-bit code; elsewhere the program and the zip are built
+# and checked, and neither the end-to-end driver is built nor the suite run.
 cmake --preset win32-i686 >/dev/null
+echo "== win32-i686: build and package"
+cmake --build --preset win32-i686 --target package
 if reason=$(cmake/wine-run.sh --32-bit-check); then
-  echo "== win32-i686: build"
   cmake --build --preset win32-i686-e2e
   echo "== win32-i686: test (end-to-end in a 32-bit prefix)"
   ctest --preset win32-i686
 else
-  echo "== win32-i686: build"
-  cmake --build --preset win32-i686
   echo "== win32-i686: test"
   ctest --preset win32-i686 -E '^e2e$'
   echo "== win32-i686: end-to-end run left out: $reason"

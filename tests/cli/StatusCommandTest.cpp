@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "tests/support/Desk.h"
 
 namespace quorvel {
@@ -48,10 +46,10 @@ TEST(StatusArguments, WhatEachCommandLineMeans) {
 
 struct StatusCommandTest : ::testing::Test {
   test::Desk desk;
-  std::ostringstream out, err;
+  StringOut out, err;
   int Run(const std::vector<std::string>& args) {
-    out.str("");
-    err.str("");
+    out.text.clear();
+    err.text.clear();
     return RunStatusCommand(ParseStatusArguments(args), desk.platform, desk.profile, out, err);
   }
 };
@@ -62,12 +60,12 @@ TEST_F(StatusCommandTest, PressShowAndListForTheProfilesOwnMember) {
   desk.profile.Set("Button", "Button4", "外出");
   desk.clock.now = {2026, 12, 9, 14, 5, 0};
   EXPECT_EQ(Run({"4", "15時戻り"}), kStatusDone);
-  EXPECT_EQ(out.str(), "外出 15時戻り (14:05)\n");
+  EXPECT_EQ(out.text, "外出 15時戻り (14:05)\n");
   EXPECT_EQ(Run({}), kStatusDone);
-  EXPECT_EQ(out.str(), "外出 15時戻り (12/09 14:05)\n");
+  EXPECT_EQ(out.text, "外出 15時戻り (12/09 14:05)\n");
   desk.PutMember("営業", "A01", "Yamada A01 In 2026120908000000\n");
   EXPECT_EQ(Run({"--list"}), kStatusDone);
-  EXPECT_EQ(out.str(), "Yamada           A01              In (12/09 08:00)\n"
+  EXPECT_EQ(out.text, "Yamada           A01              In (12/09 08:00)\n"
                        "鈴木             B02              外出 15時戻り (12/09 14:05)\n");
   EXPECT_TRUE(desk.prompt.shown.empty());
 }
@@ -80,10 +78,10 @@ TEST_F(StatusCommandTest, FailuresSayWhyAndExitWithTheirCodes) {
   EXPECT_EQ(Run({"4"}), kStatusRefused);
   EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"状況ファイルが作成できません"});
   EXPECT_EQ(Run({}), kStatusRefused);
-  EXPECT_EQ(err.str(), "状況ファイルが読めません\n");
+  EXPECT_EQ(err.text, "状況ファイルが読めません\n");
   EXPECT_EQ(Run({"x"}), kStatusBadUsage);
-  EXPECT_EQ(err.str(), kStatusUsage);
-  EXPECT_TRUE(out.str().empty());
+  EXPECT_EQ(err.text, kStatusUsage);
+  EXPECT_TRUE(out.text.empty());
 }
 
 }  // namespace

@@ -56,9 +56,17 @@ bool IsStamp(const std::string& token) {
   return true;
 }
 
-void SaveShot(const char* name) {
-  if (const char* shots = std::getenv("QUORVEL_SHOTS"))
-    SaveScreenshot(std::string(shots) + "\\" + name + ".bmp");
+void SaveShot(const char* name, HWND window) {
+  const char* shots = std::getenv("QUORVEL_SHOTS");
+  if (shots == nullptr) return;
+  const std::string stem = std::string(shots) + "\\" + name;
+  SaveScreenshot(stem + ".bmp");
+  RECT r;
+  if (window == nullptr || !GetWindowRect(window, &r)) return;
+  char rect[64];
+  std::snprintf(rect, sizeof rect, "%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left,
+                r.top);
+  test::WriteFileBytes(stem + ".rect", rect);
 }
 
 void BoardTest::SetUp() {

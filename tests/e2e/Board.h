@@ -25,8 +25,10 @@ std::string Padded(const std::string& text, std::size_t width);
 // The tokens of a status file, decoded; and whether a token is a stamp.
 std::vector<std::string> StatusTokens(const std::string& path);
 bool IsStamp(const std::string& token);
-// Pictures for people to look at, when QUORVEL_SHOTS names a folder.
-void SaveShot(const char* name);
+// Pictures for people to look at, when QUORVEL_SHOTS names a folder. Given a
+// window, its place on the screen goes beside the picture (name.rect, as
+// ImageMagick's WxH+X+Y), to cut it out.
+void SaveShot(const char* name, HWND window = nullptr);
 
 class BoardTest : public ::testing::Test {
  protected:

@@ -115,7 +115,7 @@ TEST_F(PersonalEdition, TheChoosersSystemMenuOpensTheAboutBox) {
   ASSERT_NE(board, nullptr);
   HWND chooser = OpenChooser(board);
   ASSERT_NE(chooser, nullptr);
-  SaveShot("chooser");
+  SaveShot("chooser", chooser);
   PostMessageW(chooser, WM_SYSCOMMAND, 16, 0);
   HWND about = WaitWindow("Quorvel バージョン情報");
   ASSERT_NE(about, nullptr);

@@ -9,3 +9,9 @@ if(WIN32 AND TARGET quorvel)
   # a host without 32-bit code) and said why.
   set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE TIMEOUT 600 SKIP_RETURN_CODE 77)
 endif()
+# The release's sample profile, as the zip ships it (code page 932).
+if(TARGET quorvel_e2e AND TARGET quorvel_release_texts)
+  target_compile_definitions(quorvel_e2e PRIVATE
+    QUORVEL_SAMPLE_PROFILE="${QUORVEL_RELEASE_DIR}/QVL.ini.sample")
+  add_dependencies(quorvel_e2e quorvel_release_texts)
+endif()
