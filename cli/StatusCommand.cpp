@@ -14,7 +14,7 @@ namespace quorvel {
 const char kStatusUsage[] =
     "使い方: qvlstatus [--profile ファイル] [番号 [備考]]\n"
     "        qvlstatus [--profile ファイル] --list\n"
-    "  番号 [備考]  状況ボタン「番号」の状況を備考とともに書き込みます\n"
+    "  番号 [備考]  状況ボタン「番号」(1 から 21) の状況を備考とともに書き込みます\n"
     "  (引数なし)   自分の状況と最終更新を表示します\n"
     "  --list       自分のグループのメンバーを一覧表示します\n"
     "  --profile    設定ファイル (省略時は QVL.ini)\n";
@@ -22,16 +22,30 @@ const char kStatusUsage[] =
 namespace {
 
 constexpr std::size_t kRemarkLimit = 32;
-constexpr std::size_t kMaxDigits = 9;  // any button number fits an int
 const char kNoServer[] = "サーバ名が設定されていません";
 const char kNoGroup[] = "グループが設定されていません";
 const char kNoStatus[] = "状況ファイルが読めません";
 
-bool IsNumber(const std::string& s) {
-  if (s.empty() || s.size() > kMaxDigits) return false;
-  for (char c : s)
-    if (c < '0' || c > '9') return false;
-  return true;
+// The number of a status button, 1 to 21; 0 for anything else. Digit by
+// digit, so no text can overflow it.
+int ButtonNumber(const std::string& s) {
+  if (s.empty()) return 0;
+  int n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+    if (n > kStatusButtonCount) return 0;
+  }
+  return n;
+}
+
+// A line feed or tab in a remark would break the one line of --list.
+bool HasControlCharacter(const std::string& s) {
+  for (char c : s) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) return true;
+  }
+  return false;
 }
 
 int Show(Platform& platform, const Identity& own, TextOut& out, TextOut& err) {
@@ -61,6 +75,7 @@ int List(Platform& platform, const Identity& own, TextOut& out, TextOut& err) {
     err.Write(std::string(own.serverName.empty() ? kNoServer : kNoGroup) + '\n');
     return kStatusRefused;
   }
+  if (!CheckGroupFolder(platform, own.serverName, own.group)) return kStatusRefused;
   MemberList members;
   members.serverName = own.serverName;
   members.group = own.group;
@@ -103,13 +118,15 @@ StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
     return a;
   }
   if (positional.empty()) return a;  // show
-  if (positional.size() > 2 || !IsNumber(positional[0]) || std::stoi(positional[0]) < 1) {
+  const int button = ButtonNumber(positional[0]);
+  const std::string remark = positional.size() == 2 ? positional[1] : std::string();
+  if (positional.size() > 2 || button == 0 || HasControlCharacter(remark)) {
     a.error = kStatusUsage;
     return a;
   }
   a.command = StatusArguments::Command::Press;
-  a.button = std::stoi(positional[0]);
-  if (positional.size() == 2) a.remark = positional[1];
+  a.button = button;
+  a.remark = remark;
   if (a.remark.size() > kRemarkLimit) a.error = LimitMessage(kRemarkLimit) + "\n";
   return a;
 }

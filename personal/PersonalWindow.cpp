@@ -2,6 +2,7 @@
 
 #include "shell/IdentityChange.h"
 #include "shell/ProfileRules.h"
+#include "store/StatusFile.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -23,7 +24,11 @@ void PersonalWindow::SetRequest(const PersonalWindowRequest& request) {
 
 void PersonalWindow::OnOpen() {
   ShowButtonLabels();
-  if (!proxyInput_) member_ = ReadIdentity(services_.profile);
+  if (!proxyInput_) {
+    member_ = ReadIdentity(services_.profile);
+    // A name typed by hand past what the status file holds shows as stored.
+    member_.name = StoredName(member_.name);
+  }
   LoadStatusOnRecord();
   if (proxyInput_) {
     for (int id : {kSettingsId, IDC_PANEL_CHECK_MEMOS, IDC_PANEL_DISAPPEAR, IDC_PANEL_ICONISE})

@@ -53,6 +53,9 @@ class FileSearch {
  public:
   virtual ~FileSearch() = default;
   virtual bool Next(FoundFile& out) = 0;
+  // False when the folder itself could not be searched (missing, not a
+  // folder, out of reach, a path too long), as against one without a match.
+  virtual bool FolderSearched() const = 0;
 };
 
 // Called from several threads at once (a load reads its files concurrently);

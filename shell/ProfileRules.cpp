@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "store/TextCodec.h"
+
 namespace quorvel {
 
 namespace {
@@ -17,9 +19,28 @@ const char kUsers[] = "Users";
 // code to 15) and drop its trailing blanks.
 const char kAbsent[] = "\x01";
 
+// An identity value is asked for with room to spare: a value as long as
+// any box takes comes whole, and a longer one stays longer than its box, so
+// that the box's limit message speaks rather than a silent cut that would
+// name another member.
+constexpr int kDroppedIdentityCapacity = 256;
+
+// A foreign read of capacity - 1 bytes, never ending in half a character:
+// the platform cuts the value as bytes.
+std::string ReadForeignWhole(Profile& profile, const std::string& path, const char* section,
+                             const std::string& key, const std::string& fallback, int capacity) {
+  std::string value = profile.ReadForeignText(path, section, key, fallback, capacity);
+  if (capacity <= 1 || value.size() != static_cast<std::size_t>(capacity - 1)) return value;
+  std::size_t end = 0;
+  while (end < value.size()) end += IsLeadByte(static_cast<unsigned char>(value[end])) ? 2 : 1;
+  if (end > value.size()) value.pop_back();  // a lead byte cut from its trail byte
+  return value;
+}
+
 std::string ForeignOr(Profile& profile, const std::string& path, const char* section,
-                      const char* key, const std::string& current, int capacity) {
-  std::string value = profile.ReadForeignText(path, section, key, kAbsent, capacity);
+                      const char* key, const std::string& current) {
+  std::string value =
+      ReadForeignWhole(profile, path, section, key, kAbsent, kDroppedIdentityCapacity);
   return value == kAbsent ? current : value;
 }
 
@@ -45,7 +66,7 @@ void WriteButtonLabel(Profile& profile, int n, const std::string& label) {
 
 std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, int n,
                                    int capacity) {
-  return profile.ReadForeignText(path, kButton, ButtonLabelKey(n), "", capacity);
+  return ReadForeignWhole(profile, path, kButton, ButtonLabelKey(n), "", capacity);
 }
 
 Identity ReadIdentity(Profile& profile) {
@@ -70,10 +91,10 @@ void WriteIdentityChange(Profile& profile, const Identity& before, const Identit
 
 Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current) {
   Identity id;
-  id.serverName = ForeignOr(profile, path, kSystem, "ServerName", current.serverName, 128);
-  id.group = ForeignOr(profile, path, kPersonal, "Group", current.group, 24);
-  id.code = ForeignOr(profile, path, kPersonal, "MyCode", current.code, 16);
-  id.name = ForeignOr(profile, path, kPersonal, "MyName", current.name, 16);
+  id.serverName = ForeignOr(profile, path, kSystem, "ServerName", current.serverName);
+  id.group = ForeignOr(profile, path, kPersonal, "Group", current.group);
+  id.code = ForeignOr(profile, path, kPersonal, "MyCode", current.code);
+  id.name = ForeignOr(profile, path, kPersonal, "MyName", current.name);
   return id;
 }
 

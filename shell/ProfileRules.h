@@ -18,8 +18,8 @@ std::string DefaultButtonLabel(int n);   // "項目%d"
 // default, present but empty gives the empty text.
 std::string ReadButtonLabel(Profile& profile, int n);
 void WriteButtonLabel(Profile& profile, int n, const std::string& label);
-// Label n of a dropped profile file, at most capacity - 1 bytes; empty when
-// the file has none.
+// Label n of a dropped profile file, at most capacity - 1 bytes of whole
+// characters; empty when the file has none.
 std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, int n,
                                    int capacity);
 
@@ -33,9 +33,10 @@ Identity ReadIdentity(Profile& profile);
 // ServerName. Nothing when nothing changed.
 void WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after);
 
-// The identity in a dropped profile file, read with the capacities of the
-// dialogs' boxes (ServerName 128, Group 24, MyCode 16, MyName 16 bytes);
-// an absent key keeps the value of `current`.
+// The identity in a dropped profile file, each value whole up to well
+// beyond any box's limit (whole characters only), so that a box takes as
+// much as it holds and a longer value draws its box's limit message; an
+// absent key keeps the value of `current`.
 Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current);
 
 struct UserEntry {

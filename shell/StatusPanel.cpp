@@ -64,9 +64,10 @@ void StatusPanel::OnCommand(int id, int notification) {
   }
 }
 
+// A label the status file cannot hold whole shows as much as a press keeps.
 void StatusPanel::ShowButtonLabels() {
   for (int n = 1; n <= kStatusButtons; ++n)
-    View().SetText(kStatusButtonIds[n - 1], ReadButtonLabel(services_.profile, n));
+    View().SetText(kStatusButtonIds[n - 1], StoredStatus(ReadButtonLabel(services_.profile, n)));
 }
 
 void StatusPanel::LoadStatusOnRecord() {
@@ -92,8 +93,9 @@ bool StatusPanel::PressStatus(int n) {
 
 void StatusPanel::PressAutomatically(const char* key) {
   if (!WritesAutomaticStatus() || !HasPlace(member_)) return;
+  // A number typed by hand beyond the buttons presses nothing.
   const int n = services_.profile.ReadInt(kPersonalSection, key, -1);
-  if (n > 0) PressStatus(n);
+  if (n >= 1 && n <= kStatusButtons) PressStatus(n);
 }
 
 void StatusPanel::OnEndSession(bool /*ending*/) { PressAutomatically(kOnExitKey); }

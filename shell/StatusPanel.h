@@ -45,13 +45,13 @@ class StatusPanel : public MainWindow {
   StatusPanel(int templateId, const MainWindowTraits& traits, const StatusPanelStyle& style,
               Services& services);
 
-  // The labels by the lookup onto the 21 buttons.
+  // The labels by the lookup onto the 21 buttons, as a status file keeps them.
   void ShowButtonLabels();
   // The member's status and its month/day time from the status file; both
   // empty when the member cannot be named or the file cannot be read.
   void LoadStatusOnRecord();
-  // Status press "Personal"/key when that profile integer is above 0 and
-  // the member can be named (log-off, lock, unlock).
+  // Status press "Personal"/key when that profile integer is a button's
+  // number (1 to 21) and the member can be named (log-off, lock, unlock).
   void PressAutomatically(const char* key);
   // Whether automatic statuses are the desk's own to write here.
   virtual bool WritesAutomaticStatus() const { return true; }

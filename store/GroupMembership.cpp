@@ -23,6 +23,7 @@ const char kTooManyMembers[] = "グループのメンバー数が上限を越え
 const char kAskDeleteMemos[] = "伝言が残っています。削除してよいですか？";
 const char kCannotDeleteMemos[] = "伝言ファイルが削除できません";
 const char kCannotDeleteStatus[] = "状況ファイルが削除できません";
+const char kNoGroupFolder[] = "グループフォルダが見つかりません";
 
 const char kStatusExtension[] = ".sta";
 constexpr std::size_t kExtensionLength = 4;
@@ -56,6 +57,10 @@ bool CreateGroupFolder(Platform& platform, const std::string& serverName, const 
 
 namespace {
 
+std::string MemberPattern(const std::string& serverName, const std::string& group) {
+  return GroupFolderPath(serverName, group) + "\\*" + kStatusExtension;
+}
+
 // Lists the members; returns how long the search took to answer, which
 // tells how far away the share is.
 std::chrono::steady_clock::duration ListMembers(Platform& platform, MemberList& list) {
@@ -66,7 +71,7 @@ std::chrono::steady_clock::duration ListMembers(Platform& platform, MemberList& 
   if (!IsDeviceGroup(list.group)) {
     const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     std::unique_ptr<FileSearch> search =
-        platform.files.Find(GroupFolderPath(list.serverName, list.group) + "\\*" + kStatusExtension);
+        platform.files.Find(MemberPattern(list.serverName, list.group));
     searchTime = std::chrono::steady_clock::now() - start;
     FoundFile found;
     while (search->Next(found)) {
@@ -115,6 +120,14 @@ bool LoadMembers(Platform& platform, MemberList& list, const ReadPace& pace) {
     ReadStatus(p, member);  // an unreadable member stays listed, empty
   });
   return true;
+}
+
+bool CheckGroupFolder(Platform& platform, const std::string& serverName, const std::string& group) {
+  // The very search a listing makes, so that a path too long for it counts.
+  const bool searched =
+      !IsDeviceGroup(group) && platform.files.Find(MemberPattern(serverName, group))->FolderSearched();
+  if (!searched) platform.prompt.Alert(kNoGroupFolder);
+  return searched;
 }
 
 bool RemoveMember(Platform& platform, const StatusRecord& record, bool ask) {

@@ -15,6 +15,10 @@ bool LoadMembers(Platform& platform, MemberList& list);
 // The same at a given pace: width 1 reads one by one, a zero slowCall reads
 // concurrently from the start.
 bool LoadMembers(Platform& platform, MemberList& list, const ReadPace& pace);
+// Whether the group folder can be searched at all; says so when it cannot
+// (missing, not a folder, out of reach). For a caller that must tell an
+// unreachable group from an empty one: the windows list both as nobody.
+bool CheckGroupFolder(Platform& platform, const std::string& serverName, const std::string& group);
 bool RemoveMember(Platform& platform, const StatusRecord& record, bool ask);
 
 }  // namespace quorvel

@@ -98,8 +98,16 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
     platform.prompt.Alert(kCannotWrite);
     return false;
   }
+  record.name = StoredName(record.name);
+  record.status = StoredStatus(record.status);
   record.stamp = stamp;
   return true;
+}
+
+std::string StoredName(const std::string& name) { return Decode(EncodeWithin(name, kNameLimit)); }
+
+std::string StoredStatus(const std::string& status) {
+  return Decode(EncodeWithin(status, kStatusLimit));
 }
 
 bool ReadStatus(Platform& platform, StatusRecord& record) {

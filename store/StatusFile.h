@@ -13,8 +13,13 @@ constexpr std::size_t kStatusWholeFile = 512;
 constexpr std::size_t kStatusLongFileCut = 510;
 constexpr std::size_t kStatusReadMax = kStatusWholeFile + 1;
 
-// Rewrites the member's status file; with freshStamp the stamp is now.
+// Rewrites the member's status file; with freshStamp the stamp is now. On
+// success name, status and stamp are those the file now holds.
 bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp);
+// What a status file keeps of a name or a status: its token's cut, between
+// whole characters, as it reads back. For showing what a write will store.
+std::string StoredName(const std::string& name);
+std::string StoredStatus(const std::string& status);
 // Fills name, status and stamp from the member's status file.
 bool ReadStatus(Platform& platform, StatusRecord& record);
 // True when the member's status file exists.

@@ -84,6 +84,8 @@ class PosixSearch : public FileSearch {
       // entry, which would cost a load as much as reading the file.
       struct stat st;
       if (::fstatat(::dirfd(dir_), entry->d_name, &st, 0) != 0) continue;
+      // A pipe, socket or device is no file of the share's.
+      if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) continue;
       out.name = name;
       out.isFolder = S_ISDIR(st.st_mode);
       out.size = out.isFolder ? 0 : static_cast<std::uint64_t>(st.st_size);
@@ -92,11 +94,18 @@ class PosixSearch : public FileSearch {
     return false;
   }
 
+  bool FolderSearched() const override { return dir_ != nullptr; }
+
  private:
   std::string folder_;
   std::string mask_;
   DIR* dir_;
 };
+
+bool IsRegularFile(int fd) {
+  struct stat st;
+  return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
 
 }  // namespace
 
@@ -119,16 +128,23 @@ OpenResult PosixFileSystem::Open(const std::string& path, FileAccess access, Fil
   struct stat st;
   const bool existed = ::stat(p.c_str(), &st) == 0;
   if (existed) {
-    // A folder is no file; a read-only file cannot be written, even by
-    // root, which Windows never lets past the attribute.
-    if (S_ISDIR(st.st_mode) || (access != FileAccess::Read && (st.st_mode & S_IWUSR) == 0)) {
+    // Only a regular file is a file; a read-only one cannot be written,
+    // even by root, which Windows never lets past the attribute.
+    if (!S_ISREG(st.st_mode) || (access != FileAccess::Read && (st.st_mode & S_IWUSR) == 0)) {
       result.error = FileError::Other;
       return result;
     }
   }
-  const int fd = ::open(p.c_str(), flags | O_CLOEXEC, 0666);
+  // Non-blocking, so that a pipe put in its place meanwhile cannot hold the
+  // open until a writer comes; it is refused just after.
+  const int fd = ::open(p.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) {
     result.error = (errno == ENOENT || errno == ENOTDIR) ? FileError::NotFound : FileError::Other;
+    return result;
+  }
+  if (!IsRegularFile(fd)) {
+    ::close(fd);
+    result.error = FileError::Other;
     return result;
   }
   const int lock = share == FileShare::None || access != FileAccess::Read ? LOCK_EX : LOCK_SH;
@@ -155,7 +171,7 @@ bool PosixFileSystem::Delete(const std::string& path) {
   // Windows refuses to delete a read-only file or one that is open; the
   // stand-in refuses the first and a file somebody holds locked.
   if ((st.st_mode & S_IWUSR) == 0) return false;
-  const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd >= 0) {
     // Only a file that nobody holds goes, as on Windows.
     const bool deleted = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(p.c_str()) == 0;
@@ -184,7 +200,7 @@ bool PosixFileSystem::MoveOver(const std::string& from, const std::string& to) {
   // Windows refuses to replace a folder, a read-only file or one that is
   // open; the stand-in refuses the first two and a file somebody holds.
   if (S_ISDIR(st.st_mode) || (st.st_mode & S_IWUSR) == 0) return false;
-  const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   const bool moved = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::rename(source.c_str(), target.c_str()) == 0;
   ::close(fd);

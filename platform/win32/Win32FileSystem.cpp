@@ -66,7 +66,9 @@ class Win32Search : public FileSearch {
   explicit Win32Search(const std::string& pattern)
       : mask_(pattern.substr(pattern.find_last_of("\\/:") + 1)),
         h_(FindFirstFileA(pattern.c_str(), &data_)),
-        first_(h_ != INVALID_HANDLE_VALUE) {}
+        first_(h_ != INVALID_HANDLE_VALUE),
+        // No match at all still means the folder was searched.
+        searched_(first_ || GetLastError() == ERROR_FILE_NOT_FOUND) {}
   ~Win32Search() override {
     if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
   }
@@ -86,11 +88,14 @@ class Win32Search : public FileSearch {
     }
   }
 
+  bool FolderSearched() const override { return searched_; }
+
  private:
   std::string mask_;
   WIN32_FIND_DATAA data_{};
   HANDLE h_;
   bool first_;
+  bool searched_;
 };
 
 }  // namespace

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Deadline.h"
 #include "tests/support/Desk.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "platform/posix/PosixFileSystem.h"
+#endif
 
 namespace quorvel {
 namespace {
@@ -19,7 +26,15 @@ TEST(StatusArguments, WhatEachCommandLineMeans) {
   } cases[] = {
       {{}, Command::Show, 0, "", false},
       {{"4"}, Command::Press, 4, "", false},
-      {{"25", "15時戻り"}, Command::Press, 25, "15時戻り", false},  // above 21, as OnExit allows
+      {{"21", "15時戻り"}, Command::Press, 21, "15時戻り", false},
+      {{"004"}, Command::Press, 4, "", false},
+      {{"22"}, Command::Show, 0, "", true},
+      {{"999999999", "x"}, Command::Show, 0, "", true},
+      {{"99999999999999999999"}, Command::Show, 0, "", true},  // no overflow, no throw
+      {{"４"}, Command::Show, 0, "", true},
+      {{"4", "15時\n戻り"}, Command::Show, 0, "", true},  // would break a line of --list
+      {{"4", "a\tb"}, Command::Show, 0, "", true},
+      {{"4", "a\x7f"}, Command::Show, 0, "", true},
       {{"--profile", "p.ini", "--list"}, Command::List, 0, "", false},
       {{"3", "--help"}, Command::Help, 0, "", false},
       {{"0"}, Command::Press, 0, "", true},
@@ -83,6 +98,30 @@ TEST_F(StatusCommandTest, FailuresSayWhyAndExitWithTheirCodes) {
   EXPECT_EQ(err.text, kStatusUsage);
   EXPECT_TRUE(out.text.empty());
 }
+
+TEST_F(StatusCommandTest, ListOfAGroupFolderThatCannotBeSearchedIsRefused) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  test::WriteFileBytes(desk.GroupFolder("営業"), "a file where the folder should be");
+  const std::string tooLong = desk.share.Path() + "\\" + std::string(300, 'x');
+  for (const std::string& server : {desk.share.Path(), tooLong, desk.share / "missing"}) {
+    desk.profile.Set("System", "ServerName", server);
+    desk.prompt.Clear();
+    EXPECT_EQ(Run({"--list"}), kStatusRefused) << server.size();
+    EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"グループフォルダが見つかりません"});
+    EXPECT_TRUE(out.text.empty());
+  }
+}
+
+#ifndef _WIN32
+TEST_F(StatusCommandTest, ListPassesOverAPipeNamedLikeAStatusFile) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "A01", "Yamada A01 In 2026120908000000\n");
+  ASSERT_EQ(::mkfifo(ToPosixPath(desk.StatusPath("営業", "x")).c_str(), 0666), 0);
+  test::Deadline deadline(std::chrono::seconds(10), "--list beside a pipe");
+  EXPECT_EQ(Run({"--list"}), kStatusDone);
+  EXPECT_EQ(out.text, "Yamada           A01              In (12/09 08:00)\n");
+}
+#endif
 
 }  // namespace
 }  // namespace quorvel

@@ -109,6 +109,28 @@ TEST_F(MultiUserTest, AddingChecksInItsOrderAndCaseCounts) {
   EXPECT_EQ(dialog.Users().users.size(), 20u);
 }
 
+TEST_F(MultiUserTest, ADroppedProfileAddsTheUserWithBoxesFilledToTheirLimits) {
+  const std::string dropped = desk.share / "p.ini";
+  const UserEntry full{std::string(128, 's'), std::string(24, 'g'), longCode, "山田山田山田山田"};
+  auto& file = desk.profile.foreign[dropped];
+  file[test::MemoryProfile::Key("System", "ServerName")] = full.serverName;
+  file[test::MemoryProfile::Key("Personal", "Group")] = full.group;
+  file[test::MemoryProfile::Key("Personal", "MyCode")] = full.code;
+  file[test::MemoryProfile::Key("Personal", "MyName")] = full.name;
+  UserEditDialog dialog(desk.services, UserList());
+  dialog.Attach(&view);
+  dialog.OnInit();
+  dialog.HandleDroppedFile({dropped});
+  EXPECT_TRUE(desk.prompt.shown.empty());
+  const UserList users = dialog.Users();
+  ASSERT_EQ(users.users.size(), 1u);
+  const UserEntry& added = users.users[0];
+  EXPECT_EQ(added.serverName, full.serverName);
+  EXPECT_EQ(added.group, full.group);
+  EXPECT_EQ(added.code, full.code);
+  EXPECT_EQ(added.name, full.name);
+}
+
 TEST_F(MultiUserTest, OkRewritesEverySlotAndChoosesNobody) {
   AddUser(3, "A01", "山田");
   MultiUserWindow window(desk.services);

@@ -139,6 +139,37 @@ TEST_F(PersonalDialogsTest, ALengthMessageKeepsTheSettingsOpen) {
   EXPECT_EQ(desk.profile.ReadText("Button", "Button3", ""), "会議") << "cancel keeps the drop's labels";
 }
 
+TEST_F(PersonalDialogsTest, ADroppedIdentityFillsEachBoxToItsLimitInWholeCharacters) {
+  const std::string dropped = desk.share / "other.ini";
+  auto& file = desk.profile.foreign[dropped];
+  using test::MemoryProfile;
+  file[MemoryProfile::Key("Personal", "MyCode")] = "0123456789abcdef";
+  file[MemoryProfile::Key("Personal", "MyName")] = "山田山田山田山田";
+  file[MemoryProfile::Key("Personal", "Group")] = std::string(24, 'g');
+  SettingsDialog dialog(desk.services, Member("B02"));
+  Open(dialog);
+  dialog.HandleDroppedFile({dropped});
+  dialog.OnCommand(kIdOk, kNotifyClicked);
+  EXPECT_TRUE(view.ended);
+  EXPECT_EQ(dialog.Identity().code, "0123456789abcdef");
+  EXPECT_EQ(dialog.Identity().name, "山田山田山田山田");
+  EXPECT_EQ(dialog.Identity().group, std::string(24, 'g'));
+
+  // Past what a read takes: cut between characters, and longer than the
+  // box, which says so rather than keeping another name.
+  std::string kanji;
+  for (int i = 0; i < 200; ++i) kanji += "山";
+  file[MemoryProfile::Key("Personal", "MyName")] = kanji;
+  SettingsDialog again(desk.services, Member("B02"));
+  FakeView other;
+  again.Attach(&other);
+  again.OnInit();
+  again.HandleDroppedFile({dropped});
+  EXPECT_EQ(other.texts[IDC_SETTINGS_NAME], kanji.substr(0, 254));
+  again.OnCommand(kIdOk, kNotifyClicked);
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"16 文字以内で入力してください。"});
+}
+
 TEST_F(PersonalDialogsTest, ALengthMessageKeepsTheLabelsOpenAndUnwritten) {
   const std::string dropped = desk.share / "other.ini";
   desk.profile.foreign[dropped][test::MemoryProfile::Key("Button", "Button2")] =

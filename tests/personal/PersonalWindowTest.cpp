@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/StatusFile.h"
 #include "tests/support/Desk.h"
 #include "ui/Controls.h"
 
@@ -50,8 +51,8 @@ TEST_F(PersonalWindowTest, TheAutomaticStatusAtLogOffIsTheDesksOwn) {
   desk.SetIdentity("鈴木", "B02", "営業");
   desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
   desk.PutMember("営業", "A01", "y A01 In 1999061508000000\n");
-  desk.profile.Set("Personal", "OnExit", "25");
-  desk.profile.Set("Button", "Button25", "帰宅");
+  desk.profile.Set("Personal", "OnExit", "3");
+  desk.profile.Set("Button", "Button3", "帰宅");
 
   // A proxy window left open at log-off writes nothing for the colleague.
   window.SetRequest({{"y", "A01", "営業", desk.share.Path()}, true, true});
@@ -102,6 +103,36 @@ TEST_F(PersonalWindowTest, LockAndUnlockPressTheirButtonsWhileTheWindowIsOpen) {
   EXPECT_FALSE(proxyView.watchingSession);
   proxy.OnMessage(kSessionChangeMessage, kSessionLock, 1, result);
   EXPECT_FALSE(test::PathExists(desk.StatusPath("営業", "A01")));
+}
+
+TEST_F(PersonalWindowTest, AutomaticNumbersBeyondTheButtonsPressNothing) {
+  desk.SetIdentity("鈴木", "B02", "営業");
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  Open();
+  std::intptr_t result = 0;
+  for (const char* number : {"22", "99999999999", "0"}) {
+    for (const char* key : {"OnExit", "OnLock", "OnUnlock"}) desk.profile.Set("Personal", key, number);
+    window.OnEndSession(true);
+    window.OnMessage(kSessionChangeMessage, kSessionLock, 1, result);
+    window.OnMessage(kSessionChangeMessage, kSessionUnlock, 1, result);
+    EXPECT_EQ(StatusFile(), "x B02 In 1999061508000000\n") << number;
+  }
+}
+
+TEST_F(PersonalWindowTest, ALabelOrNameTooLongForTheFileShowsAsTheFileKeepsIt) {
+  std::string label;
+  while (label.size() < 100 * 1024) label += "会議";
+  desk.SetIdentity(std::string(100 * 1024, 'n'), "B02", "営業");
+  desk.profile.Set("Button", "Button2", label);
+  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  Open();
+  Press(2);
+  StatusRecord onRecord = RecordFor(window.Member());
+  ASSERT_TRUE(ReadStatus(desk.platform, onRecord));
+  EXPECT_EQ(view.texts[IDC_PANEL_NAME], onRecord.name);
+  EXPECT_EQ(view.texts[IDC_PANEL_STATUS], onRecord.status);
+  EXPECT_EQ(view.texts[IDC_STATUS_BUTTON2], onRecord.status) << "the press kept the label alone";
+  EXPECT_EQ(onRecord.status, label.substr(0, 76)) << "19 pairs of 10 escaped bytes in 192";
 }
 
 TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {

@@ -10,8 +10,15 @@
 #include <vector>
 
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Deadline.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "platform/posix/PosixFileSystem.h"
+#endif
 
 namespace quorvel {
 namespace {
@@ -256,6 +263,28 @@ TEST_F(FileSystemContract, FindWithMasksAndFolders) {
   ASSERT_NE(none, nullptr);
   EXPECT_FALSE(none->Next(f));
 }
+
+TEST_F(FileSystemContract, ASearchTellsAnEmptyFolderFromOneThatCannotBeSearched) {
+  test::MakeFolder(dir / "empty");
+  WriteFileBytes(dir / "file", "x");
+  EXPECT_TRUE(fs->Find(dir / "empty\\*.sta")->FolderSearched());
+  for (const std::string& folder : {std::string("missing"), std::string("file"), std::string(300, 'x')})
+    EXPECT_FALSE(fs->Find(dir / folder + "\\*.sta")->FolderSearched()) << folder;
+}
+
+#ifndef _WIN32
+// A pipe named like a share's file would hold an open until a writer came.
+TEST_F(FileSystemContract, APipeIsNoFileAndNeverBlocks) {
+  ASSERT_EQ(::mkfifo(ToPosixPath(dir / "x.sta").c_str(), 0666), 0);
+  test::Deadline deadline(std::chrono::seconds(10), "opening a pipe");
+  for (FileAccess access : {FileAccess::Read, FileAccess::ReadWrite}) {
+    const OpenResult r = Open("x.sta", access, FileShare::Read);
+    EXPECT_EQ(r.file, nullptr);
+    EXPECT_EQ(r.error, FileError::Other);
+  }
+  EXPECT_EQ(Names("*.sta"), std::vector<std::string>{});
+}
+#endif
 
 TEST_F(FileSystemContract, CreateFolder) {
   EXPECT_TRUE(fs->CreateFolder(dir / "g"));

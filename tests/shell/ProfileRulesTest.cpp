@@ -158,10 +158,10 @@ TEST(ProfileRules, ForeignIdentityUsesTheBoxCapacitiesAndKeepsAbsentValues) {
   EXPECT_EQ(id.serverName, "cur-server");
   using C = RecordingProfile::Call;
   const std::string absent = "\x01";  // a default no value holds, to see absent keys
-  EXPECT_EQ(p.calls, (std::vector<C>{{"foreign", "System", "ServerName", absent, 128},
-                                     {"foreign", "Personal", "Group", absent, 24},
-                                     {"foreign", "Personal", "MyCode", absent, 16},
-                                     {"foreign", "Personal", "MyName", absent, 16}}));
+  EXPECT_EQ(p.calls, (std::vector<C>{{"foreign", "System", "ServerName", absent, 256},
+                                     {"foreign", "Personal", "Group", absent, 256},
+                                     {"foreign", "Personal", "MyCode", absent, 256},
+                                     {"foreign", "Personal", "MyName", absent, 256}}));
 }
 
 // Over the real profile: the platform cuts a default to the capacity and

@@ -57,6 +57,7 @@ class FaultySearch : public FileSearch {
     files_.Done();
     return found;
   }
+  bool FolderSearched() const override { return inner_->FolderSearched(); }
 
  private:
   std::unique_ptr<FileSearch> inner_;
@@ -67,6 +68,7 @@ class FaultySearch : public FileSearch {
 class NoSearch : public FileSearch {
  public:
   bool Next(FoundFile&) override { return false; }
+  bool FolderSearched() const override { return false; }
 };
 
 }  // namespace

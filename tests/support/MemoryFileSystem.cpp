@@ -56,15 +56,18 @@ class MemoryFile : public File {
 
 class MemorySearch : public FileSearch {
  public:
-  explicit MemorySearch(std::vector<FoundFile> found) : found_(std::move(found)) {}
+  MemorySearch(std::vector<FoundFile> found, bool searched)
+      : found_(std::move(found)), searched_(searched) {}
   bool Next(FoundFile& out) override {
     if (next_ >= found_.size()) return false;
     out = found_[next_++];
     return true;
   }
+  bool FolderSearched() const override { return searched_; }
 
  private:
   std::vector<FoundFile> found_;
+  bool searched_;
   std::size_t next_ = 0;
 };
 
@@ -114,7 +117,7 @@ std::unique_ptr<FileSearch> MemoryFileSystem::Find(const std::string& pattern) {
     if (FolderPart(path) == folder && FileMaskMatches(mask, NamePart(path)))
       found.push_back({NamePart(path), true, 0});
   }
-  return std::make_unique<MemorySearch>(std::move(found));
+  return std::make_unique<MemorySearch>(std::move(found), FolderOf(folders, pattern));
 }
 
 bool MemoryFileSystem::CreateFolder(const std::string& path) {
