@@ -60,7 +60,9 @@ void MultiUserWindow::ManageUsers() {
   UserEditDialog dialog(services_, users_);
   if (services_.runner.Run(dialog) == kIdOk) {
     users_ = dialog.Users();
-    WriteUserList(services_.profile, users_);
+    // The list shown is the one edited even when it could not be kept.
+    if (!WriteUserList(services_.profile, users_))
+      services_.platform.prompt.Alert(kCannotWriteProfile);
     FillUserList();
     member_ = MemberAddress();
     statusText_.clear();

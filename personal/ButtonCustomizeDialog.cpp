@@ -21,8 +21,13 @@ ButtonCustomizeDialog::ButtonCustomizeDialog(Services& services)
 
 bool ButtonCustomizeDialog::OnOK() {
   if (!TakeValues()) return false;
-  for (int n = 1; n <= kStatusButtonCount; ++n)
-    WriteButtonLabel(services_.profile, n, labels_[n - 1]);
+  for (int n = 1; n <= kStatusButtonCount; ++n) {
+    if (!WriteButtonLabel(services_.profile, n, labels_[n - 1])) {
+      // Once, not once a label; the dialog stays so the labels are not lost.
+      services_.platform.prompt.Alert(kCannotWriteProfile);
+      return false;
+    }
+  }
   View().End(kIdOk);
   return true;
 }

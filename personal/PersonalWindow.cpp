@@ -13,7 +13,7 @@ const char kProxyTitle[] = "Quorvel 代理入力";
 
 PersonalWindow::PersonalWindow(Services& services)
     : StatusPanel(kTemplateId, kPersonalWindowTraits, kPersonalStatusPanel, services) {
-  Exchange(IDC_PANEL_NAME, member_.name);
+  Display(IDC_PANEL_NAME, member_.name);
 }
 
 void PersonalWindow::SetRequest(const PersonalWindowRequest& request) {

@@ -50,7 +50,10 @@ void SettingsDialog::HandleDroppedFile(const std::vector<std::string>& paths) {
   for (int n = 1; n <= kStatusButtonCount; ++n) {
     const std::string label =
         ReadForeignButtonLabel(services_.profile, path, n, kDroppedLabelCapacity);
-    if (!label.empty()) WriteButtonLabel(services_.profile, n, label);
+    if (!label.empty() && !WriteButtonLabel(services_.profile, n, label)) {
+      services_.platform.prompt.Alert(kCannotWriteProfile);  // once for the drop
+      return;
+    }
   }
 }
 

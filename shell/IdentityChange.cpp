@@ -1,7 +1,7 @@
 #include "shell/IdentityChange.h"
 
 #include "store/GroupMembership.h"
-#include "store/MemoFile.h"
+#include "store/MemoCarry.h"
 #include "store/StatusFile.h"
 
 namespace quorvel {
@@ -13,6 +13,8 @@ const char kNoGroup[] = "グループが設定されていません\r\nデータ
 const char kNoNameOrCode[] = "氏名、コードが設定されていません\r\nデータベースが更新できません";
 const char kCodeTaken[] = "同じコードの人が既に存在します";
 const char kCannotRename[] = "状況ファイルが更新できません";
+const char kCannotReadMemos[] = "伝言ファイルが読み込めません";
+const char kCannotWriteMemos[] = "伝言ファイルが作成できません";
 
 bool Complete(const Identity& id) {
   return !id.serverName.empty() && !id.group.empty() && !id.name.empty() && !id.code.empty();
@@ -31,29 +33,38 @@ bool CheckNewIdentity(Prompt& prompt, const Identity& id) {
 }
 
 // The status file keeps its status and its time of last change; only the
-// name in it changes. The status is the one on record, not a window's copy,
-// so a status another desk entered meanwhile is not undone.
+// name in it changes, read and rewritten under one hold, so a status another
+// desk enters meanwhile is not undone. A status that cannot be read is not
+// written over.
 IdentityChangeResult Rename(Platform& platform, Profile& profile, const Identity& before,
                             const Identity& after) {
-  StatusRecord record = RecordFor(after);
-  ReadStatus(platform, record);  // no file: an empty status without a stamp
-  record.name = after.name;
-  if (!WriteStatus(platform, record, false)) {
+  const StatusRecord member = RecordFor(after);
+  if (!RenameStatus(platform, member, after.name)) {
     platform.prompt.Alert(kCannotRename);
     return IdentityChangeResult::Refused;
   }
-  WriteIdentityChange(profile, before, after);
+  if (!WriteIdentityChange(profile, before, after)) {
+    RenameStatus(platform, member, before.name);
+    platform.prompt.Alert(kCannotWriteProfile);
+    return IdentityChangeResult::Refused;
+  }
   return IdentityChangeResult::Renamed;
 }
 
-// The new status file is written before the old one goes, so at every
-// moment at least one of them lists the member.
+// The new files are written before the old ones go, so at every moment at
+// least one place lists the member and holds every memo. Whatever fails
+// before the profile names the new place takes the new files back: the
+// old identity stands whole.
 IdentityChangeResult Move(Platform& platform, Profile& profile, const Identity& before,
                           const Identity& after) {
   // A first identity (some old value empty) has no files to bring along.
   const bool oldMember = Complete(before);
   StatusRecord old = RecordFor(before);
-  if (oldMember) ReadStatus(platform, old);
+  // A status that is there but cannot be read would be lost with the move.
+  if (oldMember && !ReadStatus(platform, old) && MemberExists(platform, old)) {
+    platform.prompt.Alert(kCannotRename);
+    return IdentityChangeResult::Refused;
+  }
 
   StatusRecord moved = RecordFor(after);
   moved.status = old.status;
@@ -62,20 +73,25 @@ IdentityChangeResult Move(Platform& platform, Profile& profile, const Identity& 
     platform.prompt.Alert(kCodeTaken);
     return IdentityChangeResult::Refused;
   }
-  if (!WriteStatus(platform, moved, false)) return IdentityChangeResult::Refused;
-
-  if (oldMember && ReadMemos(platform, old)) {
-    moved.memoCount = old.memoCount;
-    moved.memoLines = old.memoLines;
-  }
-  if (moved.memoCount > 0 && !WriteMemos(platform, moved)) {
-    // Nothing of a failed move stays behind: no second listing of the
-    // member, and no refusal of the next attempt as a taken code.
-    DeleteStatusFile(platform, moved);
+  MemoCarry memos(platform);
+  if (oldMember && !memos.Take(old)) {
+    platform.prompt.Alert(kCannotReadMemos);
     return IdentityChangeResult::Refused;
   }
-  WriteIdentityChange(profile, before, after);
-  if (oldMember) RemoveMember(platform, old, false);
+  if (!WriteStatus(platform, moved, false)) return IdentityChangeResult::Refused;
+  // Nothing of a failed move stays behind: no second listing of the
+  // member, and no refusal of the next attempt as a taken code.
+  const auto takeBack = [&](const char* message) {
+    memos.TakeBack();
+    DeleteStatusFile(platform, moved);
+    platform.prompt.Alert(message);
+    return IdentityChangeResult::Refused;
+  };
+  if (!memos.Put(moved)) return takeBack(kCannotWriteMemos);
+  if (!WriteIdentityChange(profile, before, after)) return takeBack(kCannotWriteProfile);
+  memos.EmptyOld();
+  if (oldMember) RemoveMember(platform, old, false);  // the emptied memo file is not asked about
+  memos.Finish();
   return IdentityChangeResult::Moved;
 }
 

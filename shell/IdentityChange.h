@@ -2,7 +2,9 @@
 // The change of the desk's own identity that the personal window's
 // "設定変更" and the group window's "私の設定" carry out: a new name alone
 // renames the member in place; a new server name, group or code moves the
-// member's status and memos to the new place and removes the old files.
+// member's status and every byte of the memo file to the new place and
+// removes the old files. A change that cannot be made whole is refused
+// before anything changes, with one message that says why.
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 #include "shell/ProfileRules.h"

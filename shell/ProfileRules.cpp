@@ -52,6 +52,8 @@ std::string Format(const char* format, int n) {
 
 }  // namespace
 
+const char kCannotWriteProfile[] = "設定ファイルに書き込めません";
+
 std::string ButtonLabelKey(int n) { return Format("Button%d", n); }
 
 std::string DefaultButtonLabel(int n) { return Format("項目%d", n); }
@@ -60,8 +62,8 @@ std::string ReadButtonLabel(Profile& profile, int n) {
   return profile.ReadText(kButton, ButtonLabelKey(n), DefaultButtonLabel(n));
 }
 
-void WriteButtonLabel(Profile& profile, int n, const std::string& label) {
-  profile.WriteText(kButton, ButtonLabelKey(n), label);
+bool WriteButtonLabel(Profile& profile, int n, const std::string& label) {
+  return profile.WriteText(kButton, ButtonLabelKey(n), label);
 }
 
 std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, int n,
@@ -78,15 +80,29 @@ Identity ReadIdentity(Profile& profile) {
   return id;
 }
 
-void WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after) {
+bool WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after) {
   const bool placeChanged = before.serverName != after.serverName ||
                             before.group != after.group || before.code != after.code;
-  if (!placeChanged && before.name == after.name) return;
-  profile.WriteText(kPersonal, "MyName", after.name);
-  if (!placeChanged) return;
-  profile.WriteText(kPersonal, "MyCode", after.code);
-  profile.WriteText(kPersonal, "Group", after.group);
-  profile.WriteText(kSystem, "ServerName", after.serverName);
+  if (!placeChanged && before.name == after.name) return true;
+  const struct {
+    const char* section;
+    const char* key;
+    const std::string& before;
+    const std::string& after;
+  } keys[] = {
+      {kPersonal, "MyName", before.name, after.name},
+      {kPersonal, "MyCode", before.code, after.code},
+      {kPersonal, "Group", before.group, after.group},
+      {kSystem, "ServerName", before.serverName, after.serverName},
+  };
+  const std::size_t count = placeChanged ? 4 : 1;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (profile.WriteText(keys[i].section, keys[i].key, keys[i].after)) continue;
+    for (std::size_t j = 0; j < i; ++j)
+      profile.WriteText(keys[j].section, keys[j].key, keys[j].before);
+    return false;
+  }
+  return true;
 }
 
 Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current) {
@@ -111,16 +127,18 @@ UserList ReadUserList(Profile& profile) {
   return list;
 }
 
-void WriteUserList(Profile& profile, const UserList& list) {
+bool WriteUserList(Profile& profile, const UserList& list) {
   const UserEntry none;
   for (int n = 1; n <= UserList::kMaxUsers; ++n) {
     const std::size_t i = static_cast<std::size_t>(n - 1);
     const UserEntry& u = i < list.users.size() ? list.users[i] : none;
-    profile.WriteText(kUsers, Format("Server%02d", n), u.serverName);
-    profile.WriteText(kUsers, Format("Group%02d", n), u.group);
-    profile.WriteText(kUsers, Format("Code%02d", n), u.code);
-    profile.WriteText(kUsers, Format("Name%02d", n), u.name);
+    if (!profile.WriteText(kUsers, Format("Server%02d", n), u.serverName) ||
+        !profile.WriteText(kUsers, Format("Group%02d", n), u.group) ||
+        !profile.WriteText(kUsers, Format("Code%02d", n), u.code) ||
+        !profile.WriteText(kUsers, Format("Name%02d", n), u.name))
+      return false;
   }
+  return true;
 }
 
 }  // namespace quorvel

@@ -17,7 +17,8 @@ std::string DefaultButtonLabel(int n);   // "項目%d"
 // Label of status button n (1..21) from section "Button"; absent gives the
 // default, present but empty gives the empty text.
 std::string ReadButtonLabel(Profile& profile, int n);
-void WriteButtonLabel(Profile& profile, int n, const std::string& label);
+// False when the profile refused the write.
+bool WriteButtonLabel(Profile& profile, int n, const std::string& label);
 // Label n of a dropped profile file, at most capacity - 1 bytes of whole
 // characters; empty when the file has none.
 std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, int n,
@@ -30,8 +31,10 @@ using Identity = MemberAddress;
 Identity ReadIdentity(Profile& profile);
 // After the shared-folder work succeeded: only "MyName" when only the name
 // changed; otherwise all four keys in the order MyName, MyCode, Group,
-// ServerName. Nothing when nothing changed.
-void WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after);
+// ServerName. Nothing when nothing changed. False when a write was refused:
+// the keys already written then get their old values back, as far as the
+// profile lets them, so it does not name half of each identity.
+bool WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after);
 
 // The identity in a dropped profile file, each value whole up to well
 // beyond any box's limit (whole characters only), so that a box takes as
@@ -53,7 +56,11 @@ struct UserList {
 // gaps in the numbering close up.
 UserList ReadUserList(Profile& profile);
 // All 80 keys, slot by slot (Server, Group, Code, Name); slots beyond the
-// list are emptied so that no removed user stays behind.
-void WriteUserList(Profile& profile, const UserList& list);
+// list are emptied so that no removed user stays behind. Stops at the
+// first write the profile refuses, with false.
+bool WriteUserList(Profile& profile, const UserList& list);
+
+// What a window says when the profile refuses a save.
+extern const char kCannotWriteProfile[];
 
 }  // namespace quorvel

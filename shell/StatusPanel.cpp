@@ -35,12 +35,13 @@ int StatusButtonNumber(int controlId) {
 StatusPanel::StatusPanel(int templateId, const MainWindowTraits& traits,
                          const StatusPanelStyle& style, Services& services)
     : MainWindow(templateId, traits, services), style_(style) {
-  // The read-only boxes show what the window put there, however long (a
-  // name or code typed into the profile by hand); only the remark is typed.
-  Exchange(IDC_PANEL_CODE, member_.code);
-  Exchange(IDC_PANEL_GROUP, member_.group);
-  Exchange(IDC_PANEL_STATUS, statusText_);
-  Exchange(IDC_PANEL_LAST_UPDATE, lastUpdate_);
+  // The read-only boxes show what the window holds, however long (a name or
+  // code typed into the profile by hand); only the remark is typed, so only
+  // it is taken back: a press writes the member as the window got it.
+  Display(IDC_PANEL_CODE, member_.code);
+  Display(IDC_PANEL_GROUP, member_.group);
+  Display(IDC_PANEL_STATUS, statusText_);
+  Display(IDC_PANEL_LAST_UPDATE, lastUpdate_);
   Exchange(IDC_PANEL_REMARK, remark_, kRemarkLimit);
 }
 

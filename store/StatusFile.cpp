@@ -22,6 +22,16 @@ bool IsBlank(unsigned char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// The line of a status file. Every token is cut between whole escapes and
+// whole characters, so what reads back is a clean prefix of what was typed.
+std::string StatusLine(const StatusRecord& record, const std::string& escapedStamp) {
+  std::string line = EncodeWithin(record.name, kNameLimit) + " " +
+                     EncodeWithin(record.code, kCodeLimit) + " " +
+                     EncodeWithin(record.status, kStatusLimit) + " " + escapedStamp + "\n";
+  if (line.size() > kLineLimit) line.resize(kLineLimit);
+  return line;
+}
+
 }  // namespace
 
 int ParseStatusContent(const std::string& bytes, StatusRecord& record) {
@@ -81,16 +91,10 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
     platform.prompt.Alert(kCannotWrite);
     return false;
   }
-  // Every token is cut between whole escapes and whole characters, so what
-  // reads back is a clean prefix of what was typed.
   const std::string stamp = freshStamp ? CutEscaped(Encode(FormatStamp(platform.clock.Now())),
                                                     kStampLimit)
                                        : CutEscaped(Encode(record.stamp), kStampLimit);
-  std::string line = EncodeWithin(record.name, kNameLimit) + " " +
-                     EncodeWithin(record.code, kCodeLimit) + " " +
-                     EncodeWithin(record.status, kStatusLimit) + " " + stamp + "\n";
-  if (line.size() > kLineLimit) line.resize(kLineLimit);
-  const bool written = RewriteInPlace(*opened.file, line);
+  const bool written = RewriteInPlace(*opened.file, StatusLine(record, stamp));
   opened.file.reset();
   if (!written) {
     // A file made by this call would list a member that never was.
@@ -100,7 +104,7 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
   }
   record.name = StoredName(record.name);
   record.status = StoredStatus(record.status);
-  record.stamp = stamp;
+  record.stamp = Decode(stamp);  // as it reads back, never escaped twice
   return true;
 }
 
@@ -108,6 +112,26 @@ std::string StoredName(const std::string& name) { return Decode(EncodeWithin(nam
 
 std::string StoredStatus(const std::string& status) {
   return Decode(EncodeWithin(status, kStatusLimit));
+}
+
+bool RenameStatus(Platform& platform, const StatusRecord& member, const std::string& name) {
+  if (IsDeviceMember(member)) return false;
+  const std::string path = StatusFilePath(member);
+  OpenResult opened = OpenShared(platform, path, FileAccess::ReadWrite, FileShare::None,
+                                 FileDisposition::OpenAlways, kStatusRetryMs);
+  if (!opened.file) return false;
+  StatusRecord record = member;
+  std::string bytes;
+  bool written = opened.file->Read(bytes, kStatusReadMax) && opened.file->Seek(0);
+  if (written) {
+    ParseStatusContent(bytes, record);
+    record.name = name;
+    written = RewriteInPlace(*opened.file, StatusLine(record, CutEscaped(Encode(record.stamp),
+                                                                          kStampLimit)));
+  }
+  opened.file.reset();
+  if (!written && opened.created) platform.files.Delete(path);
+  return written;
 }
 
 bool ReadStatus(Platform& platform, StatusRecord& record) {

@@ -20,6 +20,12 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp);
 // whole characters, as it reads back. For showing what a write will store.
 std::string StoredName(const std::string& name);
 std::string StoredStatus(const std::string& status);
+// Gives the member's status file a new name, its status and stamp as they
+// stand, under one exclusive open: a status another desk writes meanwhile
+// waits for it rather than being undone. A missing file is made with the
+// name alone. False, telling nobody, when the file cannot be held through
+// the retries, read or rewritten; it is then as it was.
+bool RenameStatus(Platform& platform, const StatusRecord& member, const std::string& name);
 // Fills name, status and stamp from the member's status file.
 bool ReadStatus(Platform& platform, StatusRecord& record);
 // True when the member's status file exists.

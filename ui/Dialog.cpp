@@ -10,7 +10,7 @@ std::string LimitMessage(int limit) {
 
 bool Dialog::OnInit() {
   for (const Binding& b : bindings_)
-    if (b.limit != kNoLimit) View().SetLimit(b.controlId, b.limit);
+    if (b.limit >= 0) View().SetLimit(b.controlId, b.limit);
   ShowValues();
   return true;
 }
@@ -39,10 +39,15 @@ void Dialog::Exchange(int controlId, std::string& value) {
   bindings_.push_back({controlId, &value, kNoLimit});
 }
 
+void Dialog::Display(int controlId, std::string& value) {
+  bindings_.push_back({controlId, &value, kShownOnly});
+}
+
 bool Dialog::TakeValues() {
   for (const Binding& b : bindings_) {
+    if (b.limit == kShownOnly) continue;
     std::string text = View().GetText(b.controlId);
-    if (b.limit != kNoLimit && text.size() > static_cast<std::size_t>(b.limit)) {
+    if (b.limit >= 0 && text.size() > static_cast<std::size_t>(b.limit)) {
       prompt_.Alert(LimitMessage(b.limit));
       View().Focus(b.controlId);
       return false;

@@ -56,6 +56,10 @@ class Dialog {
   // The same without a limit: read-only boxes, whose text the program put
   // there itself and takes back unchanged, however long.
   void Exchange(int controlId, std::string& value);
+  // A box that only shows a value the program holds (a member's name or
+  // code): ShowValues fills it, TakeValues leaves the value alone, since a
+  // box may hand back other bytes than it was given (half a character).
+  void Display(int controlId, std::string& value);
   // Controls into values; false (after the limit message, with the focus on
   // that control) at the first text over its limit.
   bool TakeValues();
@@ -63,10 +67,11 @@ class Dialog {
 
  private:
   static constexpr int kNoLimit = -1;
+  static constexpr int kShownOnly = -2;
   struct Binding {
     int controlId;
     std::string* value;
-    int limit;  // kNoLimit: none
+    int limit;  // kNoLimit: none; kShownOnly: never taken
   };
   int templateId_;
   Prompt& prompt_;

@@ -141,10 +141,10 @@ ReadState ReadWhole(const std::string& path, std::string& out) {
 
 // Written beside the file and renamed over it, so a failed write never
 // leaves half a profile.
-void ReplaceFile(const std::string& path, const std::string& bytes, mode_t mode) {
+bool ReplaceFile(const std::string& path, const std::string& bytes, mode_t mode) {
   const std::string temp = path + ".qvtmp" + std::to_string(::getpid());
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return;
+  if (fd < 0) return false;
   std::size_t done = 0;
   bool ok = true;
   while (ok && done < bytes.size()) {
@@ -155,7 +155,9 @@ void ReplaceFile(const std::string& path, const std::string& bytes, mode_t mode)
   }
   if (mode != 0) ::fchmod(fd, mode);
   ok = ::close(fd) == 0 && ok;
-  if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) ::unlink(temp.c_str());
+  if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
 }
 
 std::string NativePath(std::string path) {
@@ -313,25 +315,25 @@ int IniProfile::ReadInt(const std::string& section, const std::string& key, int 
   return text.empty() ? fallback : ini::ParseInt(text);
 }
 
-void IniProfile::WriteText(const std::string& section, const std::string& key,
+bool IniProfile::WriteText(const std::string& section, const std::string& key,
                            const std::string& value) {
   std::string text;
   const ReadState state = ReadWhole(path_, text);
-  if (state == ReadState::Unusable) return;
+  if (state == ReadState::Unusable) return false;
   mode_t mode = 0;
   struct stat st;
   if (state == ReadState::Read && ::stat(path_.c_str(), &st) == 0) {
     // Windows refuses to write a read-only file; root would not be refused.
-    if ((st.st_mode & S_IWUSR) == 0) return;
+    if ((st.st_mode & S_IWUSR) == 0) return false;
     mode = st.st_mode & 07777;
   }
-  ReplaceFile(path_, ini::SetValue(text, section, key, value), mode);
+  return ReplaceFile(path_, ini::SetValue(text, section, key, value), mode);
 }
 
-void IniProfile::WriteInt(const std::string& section, const std::string& key, int value) {
+bool IniProfile::WriteInt(const std::string& section, const std::string& key, int value) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%d", value);
-  WriteText(section, key, buf);
+  return WriteText(section, key, buf);
 }
 
 std::string IniProfile::ReadForeignText(const std::string& path, const std::string& section,

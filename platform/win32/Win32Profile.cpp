@@ -50,16 +50,17 @@ int Win32Profile::ReadInt(const std::string& section, const std::string& key, in
                                                 fileName_.c_str()));
 }
 
-void Win32Profile::WriteText(const std::string& section, const std::string& key,
+bool Win32Profile::WriteText(const std::string& section, const std::string& key,
                              const std::string& value) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), OneLine(value).c_str(),
-                             fileName_.c_str());
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), OneLine(value).c_str(),
+                                    fileName_.c_str()) != FALSE;
 }
 
-void Win32Profile::WriteInt(const std::string& section, const std::string& key, int value) {
+bool Win32Profile::WriteInt(const std::string& section, const std::string& key, int value) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%d", value);
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), buf, fileName_.c_str());
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), buf, fileName_.c_str()) !=
+         FALSE;
 }
 
 std::string Win32Profile::ReadForeignText(const std::string& path, const std::string& section,

@@ -14,9 +14,9 @@ class Win32Profile : public Profile {
   std::string ReadText(const std::string& section, const std::string& key,
                        const std::string& fallback = std::string()) override;
   int ReadInt(const std::string& section, const std::string& key, int fallback) override;
-  void WriteText(const std::string& section, const std::string& key,
+  bool WriteText(const std::string& section, const std::string& key,
                  const std::string& value) override;
-  void WriteInt(const std::string& section, const std::string& key, int value) override;
+  bool WriteInt(const std::string& section, const std::string& key, int value) override;
   std::string ReadForeignText(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& fallback,
                               int capacity) override;

@@ -155,5 +155,23 @@ TEST_F(MultiUserTest, OkRewritesEverySlotAndChoosesNobody) {
   EXPECT_FALSE(view.IsEnabled(IDC_PANEL_DISAPPEAR));
 }
 
+TEST_F(MultiUserTest, AUserListThatCannotBeSavedIsSaidOnce) {
+  MultiUserWindow window(desk.services);
+  window.Attach(&view);
+  window.OnInit();
+  desk.profile.readOnly = true;
+  desk.runner.On(UserEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
+    v.texts[IDC_USER_EDIT_SERVER] = "s";
+    v.texts[IDC_USER_EDIT_GROUP] = "g";
+    v.texts[IDC_USER_EDIT_CODE] = "c";
+    v.texts[IDC_USER_EDIT_NAME] = "n";
+    EXPECT_TRUE(dynamic_cast<UserEditDialog&>(d).Add());
+    d.OnCommand(kIdOk, kNotifyClicked);
+  });
+  window.OnCommand(IDC_MULTIUSER_USERS, kNotifyClicked);
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"設定ファイルに書き込めません"});
+  EXPECT_EQ(view.Lines(MultiUserWindow::kUserListId), std::vector<std::string>{"n"});
+}
+
 }  // namespace
 }  // namespace quorvel

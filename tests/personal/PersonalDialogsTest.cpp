@@ -191,5 +191,23 @@ TEST_F(PersonalDialogsTest, ALengthMessageKeepsTheLabelsOpenAndUnwritten) {
   EXPECT_EQ(desk.profile.writes[1].value, "") << "an emptied box is written empty";
 }
 
+TEST_F(PersonalDialogsTest, LabelsThatCannotBeSavedAreSaidOnce) {
+  desk.profile.readOnly = true;
+  ButtonCustomizeDialog labels(desk.services);
+  Open(labels);
+  labels.OnCommand(kIdOk, kNotifyClicked);
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"設定ファイルに書き込めません"});
+  EXPECT_FALSE(view.ended) << "the labels typed stay to be saved or cancelled";
+
+  desk.prompt.Clear();
+  const std::string dropped = desk.share / "other.ini";
+  for (const char* key : {"Button1", "Button2", "Button3"})
+    desk.profile.foreign[dropped][test::MemoryProfile::Key("Button", key)] = "会議";
+  SettingsDialog settings(desk.services, Member("B02"));
+  Open(settings);
+  settings.HandleDroppedFile({dropped});
+  EXPECT_EQ(desk.prompt.Texts(), std::vector<std::string>{"設定ファイルに書き込めません"});
+}
+
 }  // namespace
 }  // namespace quorvel

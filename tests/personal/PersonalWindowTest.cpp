@@ -151,5 +151,22 @@ TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {
   EXPECT_EQ(view.texts[IDC_PANEL_REMARK], "");
 }
 
+// A name ending in a lone lead byte, which an edit box hands back as other
+// bytes: the press writes the member as the group view read it.
+TEST_F(PersonalWindowTest, AProxyPressWritesTheMemberNotWhatTheBoxesGiveBack) {
+  const std::string name = "Ab\x82";
+  desk.PutMember("営業", "B02", Encode(name) + " B02 x 1999061508000000\n");
+  PersonalWindowRequest request;
+  request.member = {name, "B02", "営業", desk.share.Path()};
+  request.proxyInput = true;
+  window.SetRequest(request);
+  Open();
+  view.texts[IDC_PANEL_NAME] = "Ab\x81\x45";  // "・" and what follows
+  view.texts[IDC_PANEL_CODE] = "B0";
+  view.texts[IDC_PANEL_GROUP] = "";
+  Press(1);
+  EXPECT_EQ(StatusFile(), Encode(name) + " B02 " + Encode("項目1 ") + " 1999061509301500\n");
+}
+
 }  // namespace
 }  // namespace quorvel

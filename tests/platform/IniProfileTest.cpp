@@ -53,7 +53,7 @@ TEST(IniProfile, ReadOnlyFileIsLeftAlone) {
   const std::string path = dir / "ro.ini";
   WriteFileBytes(path, "[A]\r\na=1\r\n");
   test::SetReadOnly(path, true);
-  IniProfile(path).WriteText("A", "a", "2");
+  EXPECT_FALSE(IniProfile(path).WriteText("A", "a", "2")) << "the failure is reported";
   EXPECT_EQ(ReadFileBytes(path), "[A]\r\na=1\r\n");
   EXPECT_EQ(IniProfile(path).ReadText("A", "a"), "1");
 }
@@ -79,7 +79,7 @@ TEST(IniProfile, FileOverTheLimitReadsAsDefaultsAndIsNeverRewritten) {
   ASSERT_EQ(::truncate(NativePath(path).c_str(), IniProfile::kMaxFileBytes + 1), 0);
   IniProfile p(path);
   EXPECT_EQ(p.ReadText("A", "a", "d"), "d");
-  p.WriteText("A", "a", "2");
+  EXPECT_FALSE(p.WriteText("A", "a", "2"));
   struct stat st;
   ASSERT_EQ(::stat(NativePath(path).c_str(), &st), 0);
   EXPECT_EQ(static_cast<std::size_t>(st.st_size), IniProfile::kMaxFileBytes + 1);

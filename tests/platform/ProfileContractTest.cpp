@@ -337,5 +337,17 @@ TEST_F(ProfileContract, BinaryGarbageNeitherCrashesNorHidesGoodKeys) {
   EXPECT_EQ(q->ReadText("S", "c"), "3");
 }
 
+TEST_F(ProfileContract, AWriteSaysWhetherItWasKept) {
+  EXPECT_TRUE(Make("ok.ini")->WriteText("A", "a", "1"));
+  EXPECT_TRUE(Make("ok.ini")->WriteInt("A", "n", 2));
+  test::MakeFolder(dir / "folder.ini");
+  const std::string cannot[] = {dir / "missing\\x.ini", dir / "folder.ini"};
+  for (const std::string& path : cannot) {
+    auto p = test::MakeRealProfile(path);
+    EXPECT_FALSE(p->WriteText("A", "a", "1")) << path;
+    EXPECT_FALSE(p->WriteInt("A", "n", 2)) << path;
+  }
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -35,13 +35,15 @@ class RecordingProfile : public Profile {
     calls.push_back({"readint", section, key, std::to_string(fallback)});
     return fallback;
   }
-  void WriteText(const std::string& section, const std::string& key,
+  bool WriteText(const std::string& section, const std::string& key,
                  const std::string& value) override {
     calls.push_back({"write", section, key, value});
     values[section + "/" + key] = value;
+    return true;
   }
-  void WriteInt(const std::string& section, const std::string& key, int value) override {
+  bool WriteInt(const std::string& section, const std::string& key, int value) override {
     calls.push_back({"writeint", section, key, std::to_string(value)});
+    return true;
   }
   std::string ReadForeignText(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& fallback,

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,13 +29,18 @@ class MemoryProfile : public Profile {
     if (it == values.end()) return fallback;
     return static_cast<int>(std::strtol(it->second.c_str(), nullptr, 10));
   }
-  void WriteText(const std::string& section, const std::string& key,
+  bool WriteText(const std::string& section, const std::string& key,
                  const std::string& value) override {
+    if (readOnly || failingKeys.count(Lower(key)) != 0) {
+      refusedWrites.push_back({section, key, value});
+      return false;
+    }
     values[Key(section, key)] = value;
     writes.push_back({section, key, value});
+    return true;
   }
-  void WriteInt(const std::string& section, const std::string& key, int value) override {
-    WriteText(section, key, std::to_string(value));
+  bool WriteInt(const std::string& section, const std::string& key, int value) override {
+    return WriteText(section, key, std::to_string(value));
   }
   std::string ReadForeignText(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& fallback,
@@ -63,6 +69,11 @@ class MemoryProfile : public Profile {
   Map values;
   std::map<std::string, Map> foreign;  // other files, by path
   std::vector<Write> writes;
+  // Writes that fail: every one (a read-only file), or those of some keys
+  // (lower case), as a disk that fills part way would.
+  bool readOnly = false;
+  std::set<std::string> failingKeys;
+  std::vector<Write> refusedWrites;
 
  private:
   static std::string Lower(std::string s) {
