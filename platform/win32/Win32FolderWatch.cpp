@@ -49,9 +49,16 @@ class Win32FolderChanges : public FolderChangeSource {
   }
 
  private:
+  // Opened, not only looked up: a folder deleted while watched can stay
+  // listed, pending, until the watch lets go of it.
   bool FolderThere() const {
-    const DWORD attributes = GetFileAttributesA(folder_.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const HANDLE folder =
+        CreateFileA(folder_.c_str(), FILE_LIST_DIRECTORY,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(folder);
+    return true;
   }
   void Disarm() {
     if (notification_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(notification_);
