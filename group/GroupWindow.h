@@ -20,6 +20,8 @@ class GroupWindow : public GroupViewWindow {
 
  protected:
   void OnOpen() override;
+  // The own group even when nothing is listed yet (no code of one's own).
+  void RefreshAfterRestore() override { RefreshOwnGroup(); }
 
  private:
   void RefreshOwnGroup() { Refresh(own_.serverName, own_.group); }

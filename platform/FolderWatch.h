@@ -1,10 +1,11 @@
 #pragma once
 // Watches one folder for changes of its files (made, rewritten, deleted) and
 // calls back from a thread of its own: once, a short quiet while after a
-// change, so a burst of changes gives one call; where the folder cannot be
-// watched (some file servers send no notifications, or the folder is not
-// there), once per poll period instead. The callback runs on the watch's
-// thread: it may only post, never touch a window or the prompt.
+// change, so a burst of changes gives one call; and besides once per poll
+// period without a change, as where the folder cannot be watched (some file
+// servers send no notifications, the share dropped, the folder is not
+// there); a folder that can be watched again is. The callback runs on the
+// watch's thread: it may only post, never touch a window or the prompt.
 #include <functional>
 
 namespace quorvel {
@@ -13,7 +14,8 @@ class FolderWatch {
  public:
   using Changed = std::function<void()>;
   virtual ~FolderWatch() = default;  // stops; no call is made once it returns
-  // False when the folder is only re-read each poll period.
+  // False while the folder is only re-read each poll period (also before
+  // the watch's thread has armed the notifications).
   virtual bool Notifies() const = 0;
 };
 

@@ -81,9 +81,10 @@ class DialogView {
   // goes.
   virtual void WatchSessionChanges(bool on) = 0;
   // Changes of the folder's files arrive as the folder-changed message, a
-  // burst as one; an empty folder ends the watch, as does the window's end.
-  // False when the folder can only be read again once a minute.
-  virtual bool WatchFolder(const std::string& folder) = 0;
+  // burst as one, and once a minute whatever happened (the folder may give
+  // no notifications, or stop giving them); an empty folder ends the watch,
+  // as does the window's end. Returns at once, whatever the server does.
+  virtual void WatchFolder(const std::string& folder) = 0;
 
   // Another top-level window: posts it the activation request when a window
   // with exactly this title exists; false when there is none.

@@ -35,6 +35,21 @@ TEST_F(GroupWindowTest, WithoutACodeItOpensEmptyAndACancelledSettingsStillRefres
   EXPECT_EQ(Lines()[0].substr(Lines()[0].size() - 16), "In (06/15 09:30)");
 }
 
+// Nothing is listed yet when the tray restore comes: it still lists the
+// member's own group, as the refresh button does.
+TEST_F(GroupWindowTest, WithoutACodeTheTrayRestoreListsTheOwnGroup) {
+  desk.SetIdentity("鈴木", "", "営業");
+  desk.PutMember("営業", "A01", "x A01 In 1999061509301500\n");
+  Open();
+  ASSERT_TRUE(Lines().empty());
+  window.OnCommand(kIdCancel, kNotifyClicked);  // "アイコン化"
+  ASSERT_TRUE(window.Iconised());
+  window.OnTrayMessage(kMouseLeftDown);
+  EXPECT_FALSE(window.Iconised());
+  ASSERT_EQ(Lines().size(), 1u);
+  EXPECT_EQ(Lines()[0].substr(Lines()[0].size() - 16), "In (06/15 09:30)");
+}
+
 TEST_F(GroupWindowTest, OwnInputMayNotIconiseAndProxyInputIsForTheSelectedMember) {
   desk.SetIdentity("鈴木", "B02", "営業");
   desk.PutMember("営業", "A01", "x A01 In 1999061509301500\n");

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "tests/support/TempDir.h"
@@ -20,17 +21,21 @@ struct FolderWatchContract : ::testing::Test {
   std::atomic<int> calls{0};
   FolderWatch::Changed count = [this] { ++calls; };
 
-  bool CallsWithin(int n, std::chrono::milliseconds limit) {
+  template <typename Condition>
+  static bool Within(std::chrono::milliseconds limit, Condition holds) {
     const auto end = std::chrono::steady_clock::now() + limit;
-    while (calls < n && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(20ms);
-    return calls >= n;
+    while (!holds() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(20ms);
+    return holds();
+  }
+  bool CallsWithin(int n, std::chrono::milliseconds limit) {
+    return Within(limit, [&] { return calls >= n; });
   }
 };
 
 TEST_F(FolderWatchContract, ARewriteIsReportedOnceWithinTwoSeconds) {
   WriteFileBytes(folder / "A01.sta", "a\n");
   auto watch = MakeRealFolderWatch(folder.Path(), count, kFolderQuietMs, kFolderPollMs);
-  EXPECT_TRUE(watch->Notifies());
+  ASSERT_TRUE(Within(2000ms, [&] { return watch->Notifies(); }));
   std::this_thread::sleep_for(300ms);
   EXPECT_EQ(calls, 0) << "nothing changed yet";
   WriteFileBytes(folder / "A01.sta", "b b\n");
@@ -54,6 +59,25 @@ TEST_F(FolderWatchContract, AFolderThatCannotBeWatchedIsReadAgainEachPeriod) {
   auto watch = MakeRealFolderWatch(folder / "missing", count, kFolderQuietMs, 200);
   EXPECT_FALSE(watch->Notifies());
   EXPECT_TRUE(CallsWithin(2, 2000ms));
+}
+
+// A watch is read again each period whatever it reports, goes on so when
+// its folder goes, and watches the folder again once it is back. The folder
+// is moved away before it is removed: Windows may keep a watched folder,
+// pending deletion, until its watch lets go.
+TEST_F(FolderWatchContract, AWatchWhoseFolderGoesFallsBackToPollingAndResumes) {
+  const std::string group = folder / "g";
+  MakeFolder(group);
+  auto watch = MakeRealFolderWatch(group, count, kFolderQuietMs, 300);
+  ASSERT_TRUE(Within(2000ms, [&] { return watch->Notifies(); }));
+  EXPECT_TRUE(CallsWithin(2, 2000ms)) << "silent, yet read each period";
+  std::filesystem::rename(NativePath(group), NativePath(folder / "gone"));
+  RemoveFolder(folder / "gone");
+  EXPECT_TRUE(Within(3000ms, [&] { return !watch->Notifies(); }));
+  const int before = calls;
+  EXPECT_TRUE(CallsWithin(before + 2, 3000ms)) << "read each period while it is gone";
+  MakeFolder(group);
+  EXPECT_TRUE(Within(3000ms, [&] { return watch->Notifies(); })) << "watched again";
 }
 
 }  // namespace

@@ -86,10 +86,9 @@ class FakeView : public DialogView {
   Size IconSize() override { return iconSize; }
   std::intptr_t IconHandle(int iconId) override { return 0x10000 + iconId; }
   void WatchSessionChanges(bool on) override { watchingSession = on; }
-  bool WatchFolder(const std::string& folder) override {
+  void WatchFolder(const std::string& folder) override {
     watchedFolder = folder;
     ++folderWatches;
-    return true;
   }
   void CheckSystemMenuItem(int command, bool checked) override { menuChecks[command] = checked; }
   bool PostActivationRequest(const std::string& t) override {

@@ -102,6 +102,12 @@ void MakeFolder(const std::string& path) {
 #endif
 }
 
+void RemoveFolder(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::remove_all(NativePath(path), ec);
+  if (ec) throw std::runtime_error("cannot remove " + path);
+}
+
 void SetReadOnly(const std::string& path, bool readOnly) {
 #ifdef _WIN32
   SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);

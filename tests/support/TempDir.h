@@ -28,6 +28,7 @@ std::string AnyNamePath(const std::string& path);
 std::string ReadFileBytes(const std::string& path);  // empty when missing
 bool PathExists(const std::string& path);
 void MakeFolder(const std::string& path);
+void RemoveFolder(const std::string& path);  // with everything in it
 void SetReadOnly(const std::string& path, bool readOnly);
 
 }  // namespace quorvel::test

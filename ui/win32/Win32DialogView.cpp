@@ -246,14 +246,13 @@ void Win32DialogView::CheckSystemMenuItem(int command, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-bool Win32DialogView::WatchFolder(const std::string& folder) {
+void Win32DialogView::WatchFolder(const std::string& folder) {
   folderWatch_.reset();
-  if (folder.empty()) return true;
+  if (folder.empty()) return;
   // The watch's thread only posts; the window handles the message in turn.
   HWND window = window_;
   folderWatch_ = std::make_unique<Win32FolderWatch>(
       folder, [window] { PostMessageA(window, kFolderChangedMessage, 0, 0); });
-  return folderWatch_->Notifies();
 }
 
 void Win32DialogView::WatchSessionChanges(bool on) {

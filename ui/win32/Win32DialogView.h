@@ -59,7 +59,7 @@ class Win32DialogView : public DialogView {
   Size IconSize() override;
   std::intptr_t IconHandle(int iconId) override;
   void WatchSessionChanges(bool on) override;
-  bool WatchFolder(const std::string& folder) override;
+  void WatchFolder(const std::string& folder) override;
   bool PostActivationRequest(const std::string& title) override;
 
  private:
