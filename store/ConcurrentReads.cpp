@@ -65,13 +65,14 @@ void ReadEach(Platform& platform, int count, const ReadPace& pace, Steady::durat
   batch.count = count;
   batch.read = &read;
 
-  // Alone while the share answers fast. One slow answer may be the machine
-  // pausing (under Wine a local read now and then takes 20 times its
-  // usual); two in a row, the search and a read or two reads, are the share.
-  // A read is three calls.
+  // Alone while the share answers fast. A slow search is the share: a
+  // local one answers in a small fraction of the threshold, under Wine too.
+  // One slow read may be the machine pausing (under Wine a local read now
+  // and then takes 20 times its usual); two in a row are the share. A read
+  // is three calls.
   const bool mayGoWide = pace.width > 1 && count > 1;
-  bool wide = mayGoWide && pace.slowCall.count() == 0;
-  bool lastSlow = before >= pace.slowCall;
+  bool wide = mayGoWide && before >= pace.slowCall;
+  bool lastSlow = false;
   while (!wide) {
     const int i = batch.next.fetch_add(1);
     if (i >= count) return;

@@ -3,7 +3,9 @@
 // latency, reading one by one against LoadMembers as it is. Usage:
 //   quorvel_bench_latency        0, 1 and 20 ms per call
 //   quorvel_bench_latency wide   also reading concurrently from the start:
-//                                at 0 ms 20 wide, at 1 and 20 ms 8 to 32 wide
+//                                at 0 ms 64 wide, at 1 and 20 ms 16 to 99 wide,
+//                                and how long a search of the local folder takes
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +53,23 @@ std::vector<double> MsPerLoad(Platform& platform, const std::string& share,
   return spent;
 }
 
+// Minimum, median and maximum of 200 searches of the group's status files,
+// in microseconds: a slow search alone sends a load wide.
+std::string SearchTimes(Platform& platform, const std::string& share) {
+  std::vector<double> us;
+  for (int n = 0; n < 200; ++n) {
+    const auto start = std::chrono::steady_clock::now();
+    std::unique_ptr<FileSearch> search =
+        platform.files.Find(GroupFolderPath(share, bench::kGroup) + "\\*.sta");
+    us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(us.begin(), us.end());
+  char line[96];
+  std::snprintf(line, sizeof line, "min %.0f us, median %.0f us, max %.0f us", us.front(),
+                us[us.size() / 2], us.back());
+  return line;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,13 +82,14 @@ int main(int argc, char** argv) {
   if (!bench::WriteFullGroup(local, share.Path())) return 1;
 
   std::printf("%s: 99 members; delayed: open, read, close, search\n", test::PlatformName());
+  if (wide) std::printf("local search of the group: %s\n", SearchTimes(local, share.Path()).c_str());
   const ReadPace oneByOne{1, ReadPace().slowCall};
   for (int ms : {0, 1, 20}) {
     test::SlowFileSystem slow(*files, [ms] { return std::chrono::milliseconds(ms); });
     Platform platform{slow, *clock, prompt};
     std::vector<ReadPace> paces{oneByOne, ReadPace()};
     if (wide) {
-      for (int width : ms == 0 ? std::vector<int>{20} : std::vector<int>{8, 12, 16, 20, 24, 32})
+      for (int width : ms == 0 ? std::vector<int>{64} : std::vector<int>{16, 32, 48, 64, 99})
         paces.push_back(ReadPace{width, {}});
     }
     const std::vector<double> t = MsPerLoad(platform, share.Path(), paces);
