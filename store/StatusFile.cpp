@@ -104,7 +104,7 @@ bool WriteStatus(Platform& platform, StatusRecord& record, bool freshStamp) {
   }
   record.name = StoredName(record.name);
   record.status = StoredStatus(record.status);
-  record.stamp = Decode(stamp);  // as it reads back, never escaped twice
+  record.stamp = stamp;
   return true;
 }
 
