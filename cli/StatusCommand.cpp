@@ -1,6 +1,6 @@
 #include "cli/StatusCommand.h"
 
-#include "group/MemberView.h"
+#include "shell/MemberLine.h"
 #include "shell/ProfileRules.h"
 #include "shell/StampText.h"
 #include "shell/StatusPress.h"

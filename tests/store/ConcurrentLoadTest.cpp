@@ -174,7 +174,9 @@ TEST_F(ConcurrentLoadTest, ASlowSearchOrTwoSlowReadsInARowSendTheRestToOtherThre
       if (std::this_thread::get_id() != caller) elsewhere.insert(i);
     });
     EXPECT_EQ(!elsewhere.empty(), c.wide) << c.search.count() << " ms, " << c.slow.size();
-    if (!c.slow.empty()) EXPECT_EQ(elsewhere.count(4), 0u);
+    if (!c.slow.empty()) {
+      EXPECT_EQ(elsewhere.count(4), 0u);
+    }
   }
 }
 
