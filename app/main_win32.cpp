@@ -7,6 +7,7 @@
 #include "group/MultiGroupWindow.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32InputClock.h"
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32Prompt.h"
 #include "ui/win32/Win32DialogRunner.h"
@@ -28,7 +29,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   quorvel::Win32Clock clock;
   quorvel::Win32Prompt prompt(kApplicationName);
   quorvel::Win32Profile profile(kProfileName);
-  quorvel::Platform platform{files, clock, prompt};
+  quorvel::Win32InputClock input;
+  quorvel::Platform platform{files, clock, prompt, &input};
   quorvel::Win32DialogRunner runner(prompt);
   quorvel::EditionWindows editions(platform, profile, runner, quorvel::kGroupListFileName);
 

@@ -6,6 +6,8 @@
 #include "shell/StatusPress.h"
 #include "store/GroupMembership.h"
 #include "store/IdentityCheck.h"
+#include "store/MemoCount.h"
+#include "store/MemoFile.h"
 #include "store/StatusFile.h"
 #include "ui/Dialog.h"
 
@@ -14,9 +16,11 @@ namespace quorvel {
 const char kStatusUsage[] =
     "使い方: qvlstatus [--profile ファイル] [番号 [備考]]\n"
     "        qvlstatus [--profile ファイル] --list\n"
+    "        qvlstatus [--profile ファイル] --memos\n"
     "  番号 [備考]  状況ボタン「番号」(1 から 21) の状況を備考とともに書き込みます\n"
     "  (引数なし)   自分の状況と最終更新を表示します\n"
     "  --list       自分のグループのメンバーを一覧表示します\n"
+    "  --memos      自分あての伝言を 1 行ずつ表示します\n"
     "  --profile    設定ファイル (省略時は QVL.ini)\n";
 
 namespace {
@@ -25,6 +29,7 @@ constexpr std::size_t kRemarkLimit = 32;
 const char kNoServer[] = "サーバ名が設定されていません";
 const char kNoGroup[] = "グループが設定されていません";
 const char kNoStatus[] = "状況ファイルが読めません";
+const char kNoMemos[] = "伝言ファイルが読めません";
 
 // The number of a status button, 1 to 21; 0 for anything else. Digit by
 // digit, so no text can overflow it.
@@ -85,12 +90,32 @@ int List(Platform& platform, const Identity& own, TextOut& out, TextOut& err) {
   return kStatusDone;
 }
 
+// No memo file means no memo: nothing to print, and no failure.
+int Memos(Platform& platform, const Identity& own, TextOut& out, TextOut& err) {
+  const StatusRecord record = RecordFor(own);
+  if (!HasIdentity(platform, record)) return kStatusRefused;
+  std::string bytes;
+  switch (ReadMemoBytes(platform, record, true, bytes)) {
+    case MemoFileRead::Read:
+      break;
+    case MemoFileRead::Missing:
+      return kStatusDone;
+    case MemoFileRead::Held:
+    case MemoFileRead::Failed:
+      err.Write(std::string(kNoMemos) + '\n');
+      return kStatusRefused;
+  }
+  for (const std::string& memo : ParseMemoContent(bytes).memos) out.Write(memo + '\n');
+  return kStatusDone;
+}
+
 }  // namespace
 
 StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
   StatusArguments a;
   std::vector<std::string> positional;
   bool list = false;
+  bool memos = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h" || arg == "/?") {
@@ -99,6 +124,8 @@ StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
     }
     if (arg == "--list") {
       list = true;
+    } else if (arg == "--memos") {
+      memos = true;
     } else if (arg == "--profile") {
       if (i + 1 >= args.size()) {
         a.error = kStatusUsage;
@@ -111,6 +138,11 @@ StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
     } else {
       positional.push_back(arg);
     }
+  }
+  if (memos) {
+    if (list || !positional.empty()) a.error = kStatusUsage;
+    a.command = StatusArguments::Command::Memos;
+    return a;
   }
   if (list) {
     if (!positional.empty()) a.error = kStatusUsage;
@@ -148,6 +180,8 @@ int RunStatusCommand(const StatusArguments& a, Platform& platform, Profile& prof
       return Press(platform, profile, own, a, out);
     case StatusArguments::Command::List:
       return List(platform, own, out, err);
+    case StatusArguments::Command::Memos:
+      return Memos(platform, own, out, err);
   }
   return kStatusBadUsage;
 }

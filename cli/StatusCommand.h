@@ -13,7 +13,7 @@
 namespace quorvel {
 
 struct StatusArguments {
-  enum class Command { Show, Press, List, Help };
+  enum class Command { Show, Press, List, Help, Memos };
   Command command = Command::Show;
   int button = 0;       // Press: the status button's number
   std::string remark;   // Press

@@ -1,5 +1,6 @@
 #include "personal/PersonalWindow.h"
 
+#include "personal/MemoNotice.h"
 #include "shell/IdentityChange.h"
 #include "shell/ProfileRules.h"
 #include "store/StatusFile.h"
@@ -9,6 +10,34 @@ namespace quorvel {
 
 namespace {
 const char kProxyTitle[] = "Quorvel 代理入力";
+const char kMemoNoticeItem[] = "伝言の通知";
+const char kPersonalSection[] = "Personal";
+const char kMemoNoticeKey[] = "MemoNotice";
+const char kOnIdleKey[] = "OnIdle";
+const char kIdleMinutesKey[] = "IdleMinutes";
+const char kOnLockKey[] = "OnLock";
+const char kOnUnlockKey[] = "OnUnlock";
+
+constexpr int kIdleTimer = 1;
+constexpr int kMemoRecountTimer = 2;
+// Often enough that the desk goes away near its minute and comes back soon
+// after a touch; GetLastInputInfo costs nothing.
+constexpr int kIdleCheckMs = 15 * 1000;
+// A sender holds the memo file for a moment only.
+constexpr int kMemoRecountMs = 500;
+constexpr int kDefaultIdleMinutes = 10;
+constexpr int kMostIdleMinutes = 720;
+
+int IdleMinutes(Profile& profile) {
+  const int m = profile.ReadInt(kPersonalSection, kIdleMinutesKey, kDefaultIdleMinutes);
+  return m >= 1 && m <= kMostIdleMinutes ? m : kDefaultIdleMinutes;
+}
+
+// The button pressed when the desk is left; 0 when none is set.
+int IdleButton(Profile& profile) {
+  const int n = profile.ReadInt(kPersonalSection, kOnIdleKey, 0);
+  return n >= 1 && n <= kStatusButtons ? n : 0;
+}
 }  // namespace
 
 PersonalWindow::PersonalWindow(Services& services)
@@ -41,20 +70,121 @@ void PersonalWindow::OnOpen() {
   if (!proxyInput_) {
     View().WatchSessionChanges(true);
     watchingSession_ = true;
+    StartMemoNotice();
+    StartIdleCheck();
   }
 }
 
 void PersonalWindow::OnClose() {
   if (watchingSession_) View().WatchSessionChanges(false);
   watchingSession_ = false;
+  if (!watchedFolder_.empty()) View().WatchFolder("");
+  watchedFolder_.clear();
+  View().StopTimer(kMemoRecountTimer);
+  if (idleCheck_) View().StopTimer(kIdleTimer);
+  idleCheck_ = false;
+}
+
+void PersonalWindow::StartMemoNotice() {
+  memoNotice_ = services_.profile.ReadInt(kPersonalSection, kMemoNoticeKey, 0) != 0;
+  View().AppendSystemMenuItem(kMemoNoticeCommand, kMemoNoticeItem, false);
+  View().CheckSystemMenuItem(kMemoNoticeCommand, memoNotice_);
+  FollowMemoFolder();
+  ShowMemoCount(false);
+}
+
+bool PersonalWindow::OnSysCommand(int command) {
+  if (proxyInput_ || (command & 0xFFF0) != kMemoNoticeCommand)
+    return StatusPanel::OnSysCommand(command);
+  memoNotice_ = !memoNotice_;
+  services_.profile.WriteInt(kPersonalSection, kMemoNoticeKey, memoNotice_ ? 1 : 0);
+  View().CheckSystemMenuItem(kMemoNoticeCommand, memoNotice_);
+  FollowMemoFolder();
+  ShowMemoCount(false);
+  return true;
+}
+
+void PersonalWindow::FollowMemoFolder() {
+  const std::string folder =
+      memoNotice_ && HasPlace(member_) ? GroupFolderPath(member_.serverName, member_.group) : "";
+  if (folder == watchedFolder_) return;
+  View().WatchFolder(folder);
+  watchedFolder_ = folder;
+}
+
+void PersonalWindow::ShowMemoCount(bool cue) {
+  View().StopTimer(kMemoRecountTimer);
+  int waiting = 0;
+  if (memoNotice_) {
+    bool held = false;
+    waiting = WaitingMemos(services_.platform, member_, held);
+    if (held) {
+      // The shown count stands until the sender is done.
+      View().StartTimer(kMemoRecountTimer, kMemoRecountMs);
+      return;
+    }
+  }
+  const int before = memosWaiting_;
+  memosWaiting_ = waiting;
+  View().SetText(IDC_PANEL_CHECK_MEMOS, MemoButtonCaption(waiting));
+  if (!cue) return;
+  switch (CueForCount(before, waiting, Iconised(), View().IsActive())) {
+    case MemoCue::Balloon:
+      View().ShowTrayBalloon(kMemoBalloonTitle, MemoBalloonText(waiting));
+      break;
+    case MemoCue::Flash:
+      View().FlashUntilActive();
+      break;
+    case MemoCue::None:
+      break;
+  }
+}
+
+void PersonalWindow::StartIdleCheck() {
+  if (services_.platform.input == nullptr || IdleButton(services_.profile) == 0) return;
+  View().StartTimer(kIdleTimer, kIdleCheckMs);
+  idleCheck_ = true;
+}
+
+void PersonalWindow::CheckIdle() {
+  // Read at each look, so a change of the keys needs no restart.
+  const int n = IdleButton(services_.profile);
+  const std::uint32_t threshold =
+      static_cast<std::uint32_t>(IdleMinutes(services_.profile)) * 60u * 1000u;
+  switch (idleSpell_.Check(services_.platform.input->MillisecondsSinceInput(), threshold)) {
+    case IdleSpell::Press::Idle:
+      if (n > 0 && HasPlace(member_)) PressStatus(n);  // with the remark in its box, as a lock
+      break;
+    case IdleSpell::Press::Back:
+      PressAutomatically(kOnUnlockKey);
+      break;
+    case IdleSpell::Press::None:
+      break;
+  }
+}
+
+void PersonalWindow::OnTimer(int id) {
+  if (id == kIdleTimer && idleCheck_) CheckIdle();
+  if (id == kMemoRecountTimer) ShowMemoCount(true);
+}
+
+void PersonalWindow::OnSessionChange(int change) {
+  if (change == kSessionLock && idleSpell_.Lock()) PressAutomatically(kOnLockKey);
+  if (change == kSessionUnlock) {
+    idleSpell_.Unlock();
+    PressAutomatically(kOnUnlockKey);
+  }
 }
 
 bool PersonalWindow::OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t /*lParam*/,
                                std::intptr_t& result) {
+  if (message == kFolderChangedMessage) {
+    ShowMemoCount(true);
+    result = 0;
+    return true;
+  }
   if (message != kSessionChangeMessage) return false;
-  const int change = static_cast<int>(wParam);
-  if (change == kSessionLock) PressAutomatically("OnLock");
-  if (change == kSessionUnlock) PressAutomatically("OnUnlock");
+  OnSessionChange(static_cast<int>(wParam));
   result = 0;
   return true;
 }
@@ -65,13 +195,19 @@ void PersonalWindow::OnCommand(int id, int notification) {
     return;
   }
   StatusPanel::OnCommand(id, notification);
+  // The board may have deleted memos.
+  if (id == IDC_PANEL_CHECK_MEMOS && memoNotice_) ShowMemoCount(false);
 }
 
 void PersonalWindow::ChangeSettings() {
   TakeValues();  // a remark typed meanwhile stays in its box
   // The status and last-update boxes keep what they show: a rename keeps
   // the stamp, a move brings status and stamp along.
-  if (EditOwnIdentity(services_, member_)) ShowValues();
+  if (EditOwnIdentity(services_, member_)) {
+    ShowValues();
+    FollowMemoFolder();  // a move takes the memos to another folder
+    ShowMemoCount(false);
+  }
   // The settings dialog may have changed the labels, OK or not.
   ShowButtonLabels();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One member's own status window: the status panel for the member of the
 // profile, or, in proxy-input mode, for a colleague chosen in a group view.
+#include "personal/IdleSpell.h"
 #include "res/resource.h"
 #include "shell/Opener.h"
 #include "shell/StatusPanel.h"
@@ -11,6 +12,7 @@ class PersonalWindow : public StatusPanel {
  public:
   static constexpr int kTemplateId = IDD_PERSONAL;
   static constexpr int kSettingsId = IDC_PERSONAL_SETTINGS;
+  static constexpr int kMemoNoticeCommand = IDM_MEMO_NOTICE;
 
   explicit PersonalWindow(Services& services);
 
@@ -19,12 +21,17 @@ class PersonalWindow : public StatusPanel {
   // whether the window may go to the tray.
   void SetRequest(const PersonalWindowRequest& request);
   bool ProxyInput() const { return proxyInput_; }
+  bool MemoNotice() const { return memoNotice_; }
 
   void OnCommand(int id, int notification) override;
   // Lock and unlock of the desk's session: the automatic statuses of
   // "OnLock" and "OnUnlock", as log-off has "OnExit".
   bool OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                  std::intptr_t& result) override;
+  // "伝言の通知" on the system menu of the desk's own window.
+  bool OnSysCommand(int command) override;
+  // The idle check and the retry of a memo count that found the file held.
+  void OnTimer(int id) override;
 
  protected:
   void OnOpen() override;
@@ -36,10 +43,23 @@ class PersonalWindow : public StatusPanel {
 
  private:
   void ChangeSettings();
+  void StartMemoNotice();
+  // Watches the member's group folder while the notice is on.
+  void FollowMemoFolder();
+  // The memo button's count; `cue` signals a count that grew by itself.
+  void ShowMemoCount(bool cue);
+  void StartIdleCheck();
+  void CheckIdle();
+  void OnSessionChange(int change);
 
   bool proxyInput_ = false;
   bool mayIconise_ = true;
   bool watchingSession_ = false;
+  bool memoNotice_ = false;
+  int memosWaiting_ = 0;      // as the memo button shows it
+  std::string watchedFolder_;
+  bool idleCheck_ = false;
+  IdleSpell idleSpell_;
 };
 
 }  // namespace quorvel

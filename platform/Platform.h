@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/InputClock.h"
 #include "platform/Prompt.h"
 
 namespace quorvel {
@@ -10,6 +11,9 @@ struct Platform {
   FileSystem& files;
   Clock& clock;
   Prompt& prompt;
+  // The desk's own input, for windows that act when it is left; null where
+  // nothing looks at it (scripts).
+  InputClock* input = nullptr;
 };
 
 }  // namespace quorvel

@@ -44,6 +44,7 @@
 #define IDM_VERSION 16
 #define IDM_EDITION_SELECT 32
 #define IDM_AUTO_REFRESH 48
+#define IDM_MEMO_NOTICE 64
 
 // Member views: multi-group window (139), group window (130), group status
 // list (136).

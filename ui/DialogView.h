@@ -67,6 +67,14 @@ class DialogView {
   virtual void CheckSystemMenuItem(int command, bool checked) = 0;
   virtual bool AddTrayIcon(int iconId, const std::string& tip) = 0;
   virtual void DeleteTrayIcon() = 0;
+  // A balloon from the tray icon while the window has one there; false
+  // when it has none or the shell refused.
+  virtual bool ShowTrayBalloon(const std::string& title, const std::string& text) = 0;
+  // Whether this window is the desk's active one.
+  virtual bool IsActive() = 0;
+  // The taskbar button flashes until the window is activated; the focus
+  // stays where it is.
+  virtual void FlashUntilActive() = 0;
   virtual void StartTimer(int id, int milliseconds) = 0;
   virtual void StopTimer(int id) = 0;
   virtual void Invalidate() = 0;                     // whole client area, erased

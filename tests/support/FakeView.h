@@ -78,6 +78,13 @@ class FakeView : public DialogView {
     ++trayDeletes;
     trayIcon = 0;
   }
+  bool ShowTrayBalloon(const std::string& t, const std::string& text) override {
+    if (trayIcon == 0) return false;
+    balloons.push_back({t, text});
+    return true;
+  }
+  bool IsActive() override { return active; }
+  void FlashUntilActive() override { ++flashes; }
   void StartTimer(int id, int ms) override { timers[id] = ms; }
   void StopTimer(int id) override { timers.erase(id); }
   void Invalidate() override { ++invalidations; }
@@ -134,6 +141,9 @@ class FakeView : public DialogView {
   int trayAdds = 0;
   int trayDeletes = 0;
   std::map<int, int> timers;
+  std::vector<std::pair<std::string, std::string>> balloons;  // title, text
+  bool active = true;
+  int flashes = 0;
   int invalidations = 0;
   std::vector<DrawnIcon> drawn;
   std::vector<std::string> otherWindows;

@@ -214,6 +214,30 @@ void Win32DialogView::DeleteTrayIcon() {
   Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
+bool Win32DialogView::ShowTrayBalloon(const std::string& title, const std::string& text) {
+  // Only the balloon needs the larger record; the icon itself stays in the
+  // first form, which every shell knows.
+  NOTIFYICONDATAA data = {};
+  data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  data.uFlags = NIF_INFO;
+  CopyBounded(data.szInfo, sizeof data.szInfo, text);
+  CopyBounded(data.szInfoTitle, sizeof data.szInfoTitle, title);
+  data.dwInfoFlags = NIIF_INFO;
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+bool Win32DialogView::IsActive() { return GetForegroundWindow() == window_; }
+
+void Win32DialogView::FlashUntilActive() {
+  FLASHWINFO flash = {};
+  flash.cbSize = sizeof flash;
+  flash.hwnd = window_;
+  flash.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+  FlashWindowEx(&flash);
+}
+
 void Win32DialogView::StartTimer(int id, int milliseconds) {
   SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
 }

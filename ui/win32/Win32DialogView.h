@@ -51,6 +51,9 @@ class Win32DialogView : public DialogView {
   void CheckSystemMenuItem(int command, bool checked) override;
   bool AddTrayIcon(int iconId, const std::string& tip) override;
   void DeleteTrayIcon() override;
+  bool ShowTrayBalloon(const std::string& title, const std::string& text) override;
+  bool IsActive() override;
+  void FlashUntilActive() override;
   void StartTimer(int id, int milliseconds) override;
   void StopTimer(int id) override;
   void Invalidate() override;
