@@ -59,7 +59,7 @@ void MultiGroupWindow::OnCommand(int id, int notification) {
 void MultiGroupWindow::FillGroupList() {
   // A file that another process holds through the retries keeps the list
   // as it is shown.
-  if (!ReadGroupList(services_.platform, groups_, groupListPath_)) return;
+  if (ReadGroupList(services_.platform, groups_, groupListPath_) == GroupListRead::Unreadable) return;
   View().ListReset(kGroupListId);
   std::vector<std::string> lines;
   for (int i = 0; i < groups_.count && i < static_cast<int>(groups_.groups.size()); ++i)

@@ -39,7 +39,9 @@ void SettingsDialog::OnCommand(int id, int notification) {
 // the group only through the opener's move.
 void SettingsDialog::CreateGroup() {
   if (!TakeValues()) return;
-  if (CreateGroupFolder(services_.platform, identity_.serverName, identity_.group)) ShowValues();
+  if (CreateGroupFolder(services_.platform, identity_.serverName, identity_.group) !=
+      GroupCreation::Refused)
+    ShowValues();
 }
 
 void SettingsDialog::HandleDroppedFile(const std::vector<std::string>& paths) {

@@ -52,7 +52,6 @@ class MainWindow : public Dialog {
 
   bool Iconised() const { return iconised_; }
   bool HandedOver() const { return handedOver_; }
-  const MainWindowTraits& Traits() const { return traits_; }
 
  protected:
   // The window's own opening steps, between the title and the placement.

@@ -76,20 +76,20 @@ bool ParseGroupListContent(const std::string& bytes, RegisteredGroups& groups) {
   }
 }
 
-bool ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::string& path) {
+GroupListRead ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::string& path) {
   OpenResult opened = OpenShared(platform, path, FileAccess::Read, FileShare::Read,
                                  FileDisposition::OpenExisting, kGroupListRetryMs);
   if (!opened.file) {
     platform.prompt.Alert(kMissing);
-    if (opened.error != FileError::NotFound) return false;
+    if (opened.error != FileError::NotFound) return GroupListRead::Unreadable;
     groups.count = 0;
     groups.unshownLines.clear();
-    return true;
+    return GroupListRead::Missing;
   }
   std::string bytes;
   if (!opened.file->Read(bytes, kGroupListReadMax)) {
     platform.prompt.Alert(kBroken);
-    return false;
+    return GroupListRead::Unreadable;
   }
   RegisteredGroups read;
   const bool withinLimit = ParseGroupListContent(bytes, read);
@@ -101,7 +101,7 @@ bool ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::stri
     do {
       if (!opened.file->Read(chunk, kChunk)) {
         platform.prompt.Alert(kBroken);
-        return false;
+        return GroupListRead::Unreadable;
       }
       read.unshownLines += chunk;
     } while (!chunk.empty());
@@ -109,7 +109,7 @@ bool ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::stri
   opened.file.reset();
   if (!withinLimit) platform.prompt.Alert(kTooMany);
   groups = std::move(read);
-  return true;
+  return GroupListRead::Read;
 }
 
 bool WriteGroupList(Platform& platform, const RegisteredGroups& groups, const std::string& path) {

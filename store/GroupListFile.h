@@ -23,11 +23,14 @@ struct RegisteredGroups {
   std::string unshownLines;
 };
 
-// True also when there is no file (the table is then empty). A file that
-// is there but cannot be opened (held by another process through the
-// retries) or read gives false, and the table stays as it was, so that a
-// window keeps the list it shows.
-bool ReadGroupList(Platform& platform, RegisteredGroups& groups,
+enum class GroupListRead {
+  Read,
+  Missing,     // no file: the table is then empty
+  Unreadable,  // held by another process through the retries, or unreadable
+};
+// The user is told of a missing or unreadable file. An unreadable one
+// leaves the table as it was, so that a window keeps the list it shows.
+GroupListRead ReadGroupList(Platform& platform, RegisteredGroups& groups,
                    const std::string& path = kGroupListFileName);
 bool WriteGroupList(Platform& platform, const RegisteredGroups& groups,
                     const std::string& path = kGroupListFileName);

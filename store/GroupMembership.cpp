@@ -38,21 +38,22 @@ bool CodeBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-bool CreateGroupFolder(Platform& platform, const std::string& serverName, const std::string& group) {
+GroupCreation CreateGroupFolder(Platform& platform, const std::string& serverName,
+                                const std::string& group) {
   if (serverName.empty()) {
     platform.prompt.Alert(kNoServer);
-    return false;
+    return GroupCreation::Refused;
   }
   if (group.empty()) {
     platform.prompt.Alert(kNoGroupName);
-    return false;
+    return GroupCreation::Refused;
   }
-  // True either way: the user has been told whether the folder was made.
-  if (!IsDeviceGroup(group) && platform.files.CreateFolder(GroupFolderPath(serverName, group)))
-    platform.prompt.Alert(kCreatedHead + group + kCreatedTail);
-  else
+  if (IsDeviceGroup(group) || !platform.files.CreateFolder(GroupFolderPath(serverName, group))) {
     platform.prompt.Alert(kCannotCreate);
-  return true;
+    return GroupCreation::NotCreated;
+  }
+  platform.prompt.Alert(kCreatedHead + group + kCreatedTail);
+  return GroupCreation::Created;
 }
 
 namespace {
@@ -61,10 +62,15 @@ std::string MemberPattern(const std::string& serverName, const std::string& grou
   return GroupFolderPath(serverName, group) + "\\*" + kStatusExtension;
 }
 
-// Lists the members; returns how long the search took to answer, which
-// tells how far away the share is.
-std::chrono::steady_clock::duration ListMembers(Platform& platform, MemberList& list) {
+struct Listing {
+  bool searched = false;  // the group folder could be searched
+  // How long the search took to answer, which tells how far away the
+  // share is.
   std::chrono::steady_clock::duration searchTime{};
+};
+
+Listing ListMembers(Platform& platform, MemberList& list) {
+  Listing listing;
   if (list.members.size() < static_cast<std::size_t>(kMaxMembers)) list.members.resize(kMaxMembers);
   list.memberCount = 0;
   // A device is no folder: it lists nobody, like a missing one.
@@ -72,7 +78,7 @@ std::chrono::steady_clock::duration ListMembers(Platform& platform, MemberList& 
     const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     std::unique_ptr<FileSearch> search =
         platform.files.Find(MemberPattern(list.serverName, list.group));
-    searchTime = std::chrono::steady_clock::now() - start;
+    listing.searchTime = std::chrono::steady_clock::now() - start;
     FoundFile found;
     while (search->Next(found)) {
       // A folder is no member, whatever its name.
@@ -90,27 +96,23 @@ std::chrono::steady_clock::duration ListMembers(Platform& platform, MemberList& 
         break;
       }
     }
+    listing.searched = search->FolderSearched();
   }
   // Only the codes move; the records keep whatever else they held.
   std::vector<std::string> codes;
   for (int i = 0; i < list.memberCount; ++i) codes.push_back(list.members[i].code);
   std::sort(codes.begin(), codes.end(), CodeBefore);
   for (int i = 0; i < list.memberCount; ++i) list.members[i].code = codes[i];
-  return searchTime;
+  return listing;
 }
 
 }  // namespace
 
-bool EnumerateMembers(Platform& platform, MemberList& list) {
-  ListMembers(platform, list);
-  return true;
-}
-
 bool LoadMembers(Platform& platform, MemberList& list) { return LoadMembers(platform, list, {}); }
 
 bool LoadMembers(Platform& platform, MemberList& list, const ReadPace& pace) {
-  const std::chrono::steady_clock::duration searchTime = ListMembers(platform, list);
-  ReadEach(platform, list.memberCount, pace, searchTime, [&list](Platform& p, int i) {
+  const Listing listing = ListMembers(platform, list);
+  ReadEach(platform, list.memberCount, pace, listing.searchTime, [&list](Platform& p, int i) {
     StatusRecord& member = list.members[static_cast<std::size_t>(i)];
     // A record reused from the last load must not show that load's member
     // when this one's file is empty or unreadable.
@@ -119,7 +121,7 @@ bool LoadMembers(Platform& platform, MemberList& list, const ReadPace& pace) {
     member.stamp.clear();
     ReadStatus(p, member);  // an unreadable member stays listed, empty
   });
-  return true;
+  return listing.searched;
 }
 
 bool CheckGroupFolder(Platform& platform, const std::string& serverName, const std::string& group) {

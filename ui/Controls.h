@@ -12,12 +12,8 @@ constexpr int kNotifyClicked = 0;      // BN_CLICKED
 constexpr int kNotifySelChange = 1;    // LBN_SELCHANGE, CBN_SELCHANGE
 constexpr int kNotifyDoubleClick = 2;  // LBN_DBLCLK
 
-// Mouse messages carried by the tray callback.
-constexpr int kMouseLeftDown = 0x0201;    // WM_LBUTTONDOWN
-constexpr int kMouseLeftUp = 0x0202;      // WM_LBUTTONUP
-constexpr int kMouseLeftDouble = 0x0203;  // WM_LBUTTONDBLCLK
-constexpr int kMouseRightDown = 0x0204;   // WM_RBUTTONDOWN
-constexpr int kMouseMove = 0x0200;        // WM_MOUSEMOVE
+// The mouse message carried by the tray callback that restores a window.
+constexpr int kMouseLeftDown = 0x0201;  // WM_LBUTTONDOWN
 
 // System messages a dialog may answer through OnMessage.
 constexpr unsigned kQueryDragIconMessage = 0x0037;  // WM_QUERYDRAGICON

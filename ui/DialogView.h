@@ -33,7 +33,6 @@ class DialogView {
   virtual void SetText(int id, const std::string& text) = 0;
   virtual void SetLimit(int id, int bytes) = 0;
   virtual void Enable(int id, bool enabled) = 0;
-  virtual void Show(int id, bool shown) = 0;
   virtual void Focus(int id) = 0;
 
   // List boxes and combo boxes.
@@ -48,7 +47,6 @@ class DialogView {
   virtual void MoveControl(int id, const Rect& to) = 0;
 
   // The window itself.
-  virtual std::string Title() = 0;
   virtual void SetTitle(const std::string& title) = 0;
   virtual void End(int result) = 0;
   virtual void ShowWindow(WindowShow how) = 0;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "res/resource.h"
 #include "store/TextCodec.h"
 
 namespace quorvel::e2e {
@@ -126,13 +127,13 @@ HWND BoardTest::Start(Program& program) {
 }
 
 void BoardTest::EndWithClose(Program& program, HWND window) {
-  Press(window, 1080);
+  Press(window, IDC_CLOSE_WINDOW);
   EXPECT_TRUE(program.WaitExit(10000));
 }
 
 HWND BoardTest::OpenChooser(HWND board) {
   // The system menu of another process cannot be read; its command can be sent.
-  PostMessageW(board, WM_SYSCOMMAND, 32, 0);
+  PostMessageW(board, WM_SYSCOMMAND, IDM_EDITION_SELECT, 0);
   return WaitWindow("Presence");
 }
 

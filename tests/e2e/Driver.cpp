@@ -214,8 +214,9 @@ MessageBoxWindow WaitMessageBox(DWORD processId, int milliseconds) {
 }
 
 bool NoMessageBox(DWORD processId, int milliseconds) {
-  Sleep(static_cast<DWORD>(milliseconds));
-  return FindMessageBox(processId) == nullptr;
+  // Looked for all the while: a box that comes and goes again counts too,
+  // and one that comes ends the wait.
+  return !WaitUntil(milliseconds, [&] { return FindMessageBox(processId) != nullptr; });
 }
 
 void Answer(const MessageBoxWindow& box, int buttonId) {

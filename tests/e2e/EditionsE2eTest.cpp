@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "res/resource.h"
 #include "store/TextCodec.h"
 #include "tests/e2e/Board.h"
 
@@ -27,40 +28,40 @@ TEST_F(Editions, GroupWindowWithOwnInputAndAMove) {
   SetIdentity("鈴木", "B02", "営業");
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND group = RunFromChooser(program, &board, &chooser, 1046, "Quorvelグループ");
+  HWND group = RunFromChooser(program, &board, &chooser, IDC_CHOOSE_GROUP, "Quorvelグループ");
   ASSERT_NE(group, nullptr);
-  EXPECT_EQ(ControlText(group, 1039), "営業");
-  EXPECT_EQ(ListLines(group, 1000),
+  EXPECT_EQ(ControlText(group, IDC_SHOWN_GROUP), "営業");
+  EXPECT_EQ(ListLines(group, IDC_MEMBER_LIST),
             (std::vector<std::string>{
                 Padded("山田", 16) + " " + Padded("A01", 16) + " 在席 (12/09 08:00)",
                 Padded("鈴木", 16) + " " + Padded("B02", 16) + " 外出 (12/09 10:30)",
             }));
   SaveShot("group");
 
-  Press(group, 1002);
+  Press(group, IDC_OWN_INPUT);
   HWND personal = WaitWindow("Quorvelパーソナル");
   ASSERT_NE(personal, nullptr);
-  EXPECT_FALSE(ControlEnabled(personal, 1011)) << "own input may not go to the tray";
-  Press(personal, 1028);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1026) == "項目1 "; }));
+  EXPECT_FALSE(ControlEnabled(personal, IDC_PANEL_ICONISE)) << "own input may not go to the tray";
+  Press(personal, IDC_STATUS_BUTTON1);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, IDC_PANEL_STATUS) == "項目1 "; }));
   ASSERT_TRUE(PressToClose(personal, IDCANCEL));
   ASSERT_TRUE(WaitUntil(5000, [&] {
-    const auto lines = ListLines(group, 1000);
+    const auto lines = ListLines(group, IDC_MEMBER_LIST);
     return lines.size() == 2 && lines[1].find(" 項目1  (") != std::string::npos;
   })) << "the list is refreshed when the own input closes";
 
-  Press(group, 1008);
+  Press(group, IDC_OWN_SETTINGS);
   HWND settings = WaitWindow("Quorvel 設定");
   ASSERT_NE(settings, nullptr);
-  SetControlText(settings, 1041, "総務");
+  SetControlText(settings, IDC_SETTINGS_GROUP, "総務");
   ASSERT_TRUE(PressToClose(settings, IDOK));
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(group, 1039) == "総務"; }));
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(group, 1000).size() == 1; }));
-  EXPECT_EQ(ListLines(group, 1000)[0].substr(0, 33), Padded("鈴木", 16) + " " + Padded("B02", 16));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(group, IDC_SHOWN_GROUP) == "総務"; }));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(group, IDC_MEMBER_LIST).size() == 1; }));
+  EXPECT_EQ(ListLines(group, IDC_MEMBER_LIST)[0].substr(0, 33), Padded("鈴木", 16) + " " + Padded("B02", 16));
   EXPECT_FALSE(test::PathExists(StatusPath("営業", "B02")));
   EXPECT_TRUE(test::PathExists(StatusPath("総務", "B02")));
   EXPECT_EQ(ProfileText("Personal", "Group"), "総務");
-  CloseThroughChooser(program, board, chooser, group, 1080);
+  CloseThroughChooser(program, board, chooser, group, IDC_CLOSE_WINDOW);
 }
 
 TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
@@ -78,24 +79,24 @@ TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
                                     "\r\n[Personal]\r\nGroup=営業\r\nMyCode=C03\r\nMyName=佐藤\r\n");
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND desk = RunFromChooser(program, &board, &chooser, 1047, "Quorvelマルチユーザー");
+  HWND desk = RunFromChooser(program, &board, &chooser, IDC_CHOOSE_MULTIUSER, "Quorvelマルチユーザー");
   ASSERT_NE(desk, nullptr);
-  HWND combo = GetDlgItem(desk, 1068);
+  HWND combo = GetDlgItem(desk, IDC_MULTIUSER_USER);
   EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
   RECT dropped_rect = {};
   SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped_rect));
   EXPECT_GE(dropped_rect.bottom - dropped_rect.top, 100) << "the drop-down is 100 pixels taller";
-  for (int id : {1028, 1053, 1044, 1037, 1038}) EXPECT_FALSE(ControlEnabled(desk, id)) << id;
+  for (int id : {IDC_STATUS_BUTTON1, IDC_STATUS_BUTTON21, IDC_PANEL_CHECK_MEMOS, IDC_PANEL_GROUP_LIST, IDC_PANEL_DISAPPEAR}) EXPECT_FALSE(ControlEnabled(desk, id)) << id;
 
-  ChooseComboItem(desk, 1068, 0);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(desk, 1024) == "A01"; }));
-  EXPECT_EQ(ControlText(desk, 1026), "在席");
-  EXPECT_EQ(ControlText(desk, 1042), "12/09 08:00");
-  EXPECT_TRUE(ControlEnabled(desk, 1028));
-  SetControlText(desk, 1027, "10分で戻ります");
-  Press(desk, 1029);
+  ChooseComboItem(desk, IDC_MULTIUSER_USER, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(desk, IDC_PANEL_CODE) == "A01"; }));
+  EXPECT_EQ(ControlText(desk, IDC_PANEL_STATUS), "在席");
+  EXPECT_EQ(ControlText(desk, IDC_PANEL_LAST_UPDATE), "12/09 08:00");
+  EXPECT_TRUE(ControlEnabled(desk, IDC_STATUS_BUTTON1));
+  SetControlText(desk, IDC_PANEL_REMARK, "10分で戻ります");
+  Press(desk, IDC_STATUS_BUTTON2);
   ASSERT_TRUE(
-      WaitUntil(5000, [&] { return ControlText(desk, 1026) == "項目2 10分で戻ります"; }));
+      WaitUntil(5000, [&] { return ControlText(desk, IDC_PANEL_STATUS) == "項目2 10分で戻ります"; }));
   const std::vector<std::string> tokens = StatusTokens(StatusPath("営業", "A01"));
   ASSERT_EQ(tokens.size(), 4u);
   EXPECT_EQ(tokens[0], "山田");
@@ -103,21 +104,21 @@ TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
   EXPECT_TRUE(IsStamp(tokens[3]));
   SaveShot("multiuser");
 
-  Press(desk, 1039);
+  Press(desk, IDC_MULTIUSER_USERS);
   HWND users = WaitWindow("Quorvel ユーザー編集");
   ASSERT_NE(users, nullptr);
-  ASSERT_EQ(ListLines(users, 1085).size(), 3u);
-  EXPECT_EQ(ListLines(users, 1085)[0], "氏名             | コード           | グループ");
-  EXPECT_EQ(ListLines(users, 1085)[2], Padded("山田", 16) + " | " + Padded("A01", 16) + " | 営業");
-  SetControlText(users, 1004, share_);
-  SetControlText(users, 1005, "営業");
-  SetControlText(users, 1006, "B02");
-  SetControlText(users, 1007, "鈴木");
-  Press(users, 1083);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(users, 1085).size() == 4; }));
+  ASSERT_EQ(ListLines(users, IDC_USER_EDIT_LIST).size(), 3u);
+  EXPECT_EQ(ListLines(users, IDC_USER_EDIT_LIST)[0], "氏名             | コード           | グループ");
+  EXPECT_EQ(ListLines(users, IDC_USER_EDIT_LIST)[2], Padded("山田", 16) + " | " + Padded("A01", 16) + " | 営業");
+  SetControlText(users, IDC_USER_EDIT_SERVER, share_);
+  SetControlText(users, IDC_USER_EDIT_GROUP, "営業");
+  SetControlText(users, IDC_USER_EDIT_CODE, "B02");
+  SetControlText(users, IDC_USER_EDIT_NAME, "鈴木");
+  Press(users, IDC_USER_EDIT_ADD);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(users, IDC_USER_EDIT_LIST).size() == 4; }));
   ASSERT_TRUE(DropFiles(program.Id(), users, {WindowsPath(dropped)}));
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(users, 1085).size() == 5; }));
-  EXPECT_EQ(ControlText(users, 1007), "佐藤");
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(users, IDC_USER_EDIT_LIST).size() == 5; }));
+  EXPECT_EQ(ControlText(users, IDC_USER_EDIT_NAME), "佐藤");
   Settle(users);
   SaveShot("user-edit");
   ASSERT_TRUE(PressToClose(users, IDOK));
@@ -131,8 +132,8 @@ TEST_F(Editions, MultiUserDeskChoosesAUserPressesAStatusAndSavesItsUsers) {
   GetPrivateProfileStringA("Users", "Name20", "absent", absent, sizeof absent, profile.c_str());
   EXPECT_STREQ(absent, "") << "all 80 keys are written, the unused ones empty";
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR) << "no user chosen after OK";
-  EXPECT_FALSE(ControlEnabled(desk, 1028));
-  EXPECT_EQ(ControlText(desk, 1024), "");
+  EXPECT_FALSE(ControlEnabled(desk, IDC_STATUS_BUTTON1));
+  EXPECT_EQ(ControlText(desk, IDC_PANEL_CODE), "");
   CloseThroughChooser(program, board, chooser, desk);
 }
 

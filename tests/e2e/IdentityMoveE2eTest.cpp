@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "res/resource.h"
 #include "store/TextCodec.h"
 #include "tests/e2e/Board.h"
 
@@ -26,10 +27,10 @@ class IdentityMove : public BoardTest {
   }
   // "設定変更", the group typed, OK.
   void MoveTo(HWND personal, const std::string& group) {
-    Press(personal, 1039);
+    Press(personal, IDC_PERSONAL_SETTINGS);
     HWND settings = WaitWindow("Quorvel 設定");
     ASSERT_NE(settings, nullptr);
-    SetControlText(settings, 1041, group);
+    SetControlText(settings, IDC_SETTINGS_GROUP, group);
     ASSERT_TRUE(PressToClose(settings, IDOK));
   }
 
@@ -39,10 +40,10 @@ class IdentityMove : public BoardTest {
 TEST_F(IdentityMove, AHundredAndFiveMemosGoAlongWhole) {
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND personal = RunFromChooser(program, &board, &chooser, 1045, kPersonalTitle);
+  HWND personal = RunFromChooser(program, &board, &chooser, IDC_CHOOSE_PERSONAL, kPersonalTitle);
   ASSERT_NE(personal, nullptr);
   MoveTo(personal, "開発");
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1025) == "開発"; }));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, IDC_PANEL_GROUP) == "開発"; }));
   EXPECT_TRUE(NoMessageBox(program.Id(), 500)) << "no limit message: nothing is left out";
   EXPECT_TRUE(test::ReadFileBytes(MemoPath("開発", "B02")) == memos_) << "memos lost";
   EXPECT_FALSE(test::PathExists(MemoPath("営業", "B02")));
@@ -52,7 +53,7 @@ TEST_F(IdentityMove, AHundredAndFiveMemosGoAlongWhole) {
 TEST_F(IdentityMove, AMemoFileHeldByAnotherProcessKeepsTheMemberWhereTheyWere) {
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND personal = RunFromChooser(program, &board, &chooser, 1045, kPersonalTitle);
+  HWND personal = RunFromChooser(program, &board, &chooser, IDC_CHOOSE_PERSONAL, kPersonalTitle);
   ASSERT_NE(personal, nullptr);
   HANDLE held = CreateFileA(MemoPath("営業", "B02").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -62,7 +63,7 @@ TEST_F(IdentityMove, AMemoFileHeldByAnotherProcessKeepsTheMemberWhereTheyWere) {
   EXPECT_EQ(box.text, "伝言ファイルが読み込めません");
   Answer(box, IDOK);
   CloseHandle(held);
-  EXPECT_EQ(ControlText(personal, 1025), "営業");
+  EXPECT_EQ(ControlText(personal, IDC_PANEL_GROUP), "営業");
   EXPECT_EQ(ProfileText("Personal", "Group"), "営業");
   EXPECT_TRUE(test::ReadFileBytes(MemoPath("営業", "B02")) == memos_) << "memos lost";
   EXPECT_EQ(test::ReadFileBytes(StatusPath("営業", "B02")),
@@ -72,7 +73,7 @@ TEST_F(IdentityMove, AMemoFileHeldByAnotherProcessKeepsTheMemberWhereTheyWere) {
 
   // Let go: the same move now carries every memo.
   MoveTo(personal, "開発");
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, 1025) == "開発"; }));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ControlText(personal, IDC_PANEL_GROUP) == "開発"; }));
   EXPECT_TRUE(test::ReadFileBytes(MemoPath("開発", "B02")) == memos_) << "memos lost";
   CloseThroughChooser(program, board, chooser, personal);
 }

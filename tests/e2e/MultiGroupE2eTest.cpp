@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "res/resource.h"
 #include "store/TextCodec.h"
 #include "tests/e2e/Board.h"
 
@@ -26,8 +27,8 @@ TEST_F(MultiGroupBoard, StartsWithoutGroupListFileAfterOneMessage) {
   HWND window = WaitWindow(kTitle);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(NoMessageBox(program.Id(), 500));
-  EXPECT_TRUE(ListLines(window, 1001).empty());
-  EXPECT_TRUE(ListLines(window, 1000).empty());
+  EXPECT_TRUE(ListLines(window, IDC_GROUP_LIST).empty());
+  EXPECT_TRUE(ListLines(window, IDC_MEMBER_LIST).empty());
   EndWithClose(program, window);
 }
 
@@ -43,29 +44,29 @@ TEST_F(MultiGroupBoard, ChoosingAGroupShowsItsMembersInCodeOrder) {
   Program program(gExe, work_.Path());
   HWND window = Start(program);
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(ListLines(window, 1001), (std::vector<std::string>{"営業", "総務"}));
-  EXPECT_TRUE(ListLines(window, 1000).empty()) << "nothing is chosen at start";
+  EXPECT_EQ(ListLines(window, IDC_GROUP_LIST), (std::vector<std::string>{"営業", "総務"}));
+  EXPECT_TRUE(ListLines(window, IDC_MEMBER_LIST).empty()) << "nothing is chosen at start";
 
-  SelectLine(window, 1001, 0);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 3; }));
-  EXPECT_EQ(ListLines(window, 1000),
+  SelectLine(window, IDC_GROUP_LIST, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, IDC_MEMBER_LIST).size() == 3; }));
+  EXPECT_EQ(ListLines(window, IDC_MEMBER_LIST),
             (std::vector<std::string>{
                 Padded("Taro", 16) + " " + Padded("10", 16) + " Out 3pm (09:30)",
                 Padded("Jiro", 16) + " " + Padded("9", 16) + " 外出 ()",
                 Padded("Hanako", 16) + " " + Padded("A", 16) + " 在席 会議中 (08:15)",
             }));
-  EXPECT_EQ(ControlText(window, 1039), "営業");
+  EXPECT_EQ(ControlText(window, IDC_SHOWN_GROUP), "営業");
 
-  SelectLine(window, 1001, 1);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 1; }));
-  EXPECT_EQ(ListLines(window, 1000)[0],
+  SelectLine(window, IDC_GROUP_LIST, 1);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, IDC_MEMBER_LIST).size() == 1; }));
+  EXPECT_EQ(ListLines(window, IDC_MEMBER_LIST)[0],
             Padded("総務の人", 16) + " " + Padded("S1", 16) + " 休暇 (12:00)");
 
   // Another desk changes a status: the refresh button shows it.
   AddMember("総務", "S1", "総務の人", "帰宅", "2026120918450000");
-  Press(window, 1007);
+  Press(window, IDC_REFRESH);
   ASSERT_TRUE(WaitUntil(5000, [&] {
-    const auto lines = ListLines(window, 1000);
+    const auto lines = ListLines(window, IDC_MEMBER_LIST);
     return lines.size() == 1 && lines[0].find("帰宅 (18:45)") != std::string::npos;
   }));
   EndWithClose(program, window);
@@ -78,25 +79,25 @@ TEST_F(MultiGroupBoard, GroupManagementAddsAndSavesTheList) {
   HWND window = Start(program);
   ASSERT_NE(window, nullptr);
 
-  Press(window, 1013);
+  Press(window, IDC_GROUP_MANAGE);
   HWND edit = WaitWindow(kEditTitle);
   ASSERT_NE(edit, nullptr);
-  const std::vector<std::string> lines = ListLines(edit, 1078);
+  const std::vector<std::string> lines = ListLines(edit, IDC_GROUP_EDIT_LIST);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "グループ　　　　　　　　 | サーバ");
   EXPECT_EQ(lines[1], std::string(66, '-'));
   EXPECT_EQ(lines[2], Padded("営業", 24) + " | " + share_);
-  EXPECT_FALSE(ControlEnabled(edit, 1081));
-  EXPECT_FALSE(ControlEnabled(edit, 1080));
+  EXPECT_FALSE(ControlEnabled(edit, IDC_GROUP_EDIT_MODIFY));
+  EXPECT_FALSE(ControlEnabled(edit, IDC_GROUP_EDIT_DELETE));
 
-  SetControlText(edit, 1004, share_);
-  SetControlText(edit, 1005, "開発");
-  Press(edit, 1079);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(edit, 1078).size() == 4; }));
+  SetControlText(edit, IDC_GROUP_EDIT_SERVER, share_);
+  SetControlText(edit, IDC_GROUP_EDIT_GROUP, "開発");
+  Press(edit, IDC_GROUP_EDIT_ADD);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(edit, IDC_GROUP_EDIT_LIST).size() == 4; }));
   SaveShot("groupedit");
   Press(edit, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1001).size() == 2; }));
-  EXPECT_EQ(ListLines(window, 1001), (std::vector<std::string>{"営業", "開発"}));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, IDC_GROUP_LIST).size() == 2; }));
+  EXPECT_EQ(ListLines(window, IDC_GROUP_LIST), (std::vector<std::string>{"営業", "開発"}));
   EXPECT_EQ(GroupListBytes(), Encode(share_) + " =89c=8B=C6\n" + Encode(share_) + " " +
                                   Encode("開発") + "\n");
   EndWithClose(program, window);
@@ -111,15 +112,15 @@ TEST_F(MultiGroupBoard, DeletingEveryGroupIsRefusedAndTheOldListComesBack) {
   HWND window = Start(program);
   ASSERT_NE(window, nullptr);
 
-  Press(window, 1013);
+  Press(window, IDC_GROUP_MANAGE);
   HWND edit = WaitWindow(kEditTitle);
   ASSERT_NE(edit, nullptr);
   for (int remaining = 2; remaining > 0; --remaining) {
-    SelectLine(edit, 1078, 2);
-    ASSERT_TRUE(WaitUntil(5000, [&] { return ControlEnabled(edit, 1080); }));
-    Press(edit, 1080);
+    SelectLine(edit, IDC_GROUP_EDIT_LIST, 2);
+    ASSERT_TRUE(WaitUntil(5000, [&] { return ControlEnabled(edit, IDC_GROUP_EDIT_DELETE); }));
+    Press(edit, IDC_GROUP_EDIT_DELETE);
     ASSERT_TRUE(WaitUntil(5000, [&] {
-      return ListLines(edit, 1078).size() == static_cast<std::size_t>(remaining + 1);
+      return ListLines(edit, IDC_GROUP_EDIT_LIST).size() == static_cast<std::size_t>(remaining + 1);
     }));
   }
   Press(edit, IDOK);
@@ -127,7 +128,7 @@ TEST_F(MultiGroupBoard, DeletingEveryGroupIsRefusedAndTheOldListComesBack) {
   ASSERT_NE(box.window, nullptr);
   EXPECT_EQ(box.text, "グループが登録されていません");
   Answer(box, IDOK);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1001).size() == 2; }));
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, IDC_GROUP_LIST).size() == 2; }));
   EXPECT_EQ(GroupListBytes(), before);
   EndWithClose(program, window);
 }
@@ -139,11 +140,11 @@ TEST_F(MultiGroupBoard, EscIconisesTheTrayRestoresAndCloseEnds) {
   Program program(gExe, work_.Path());
   HWND window = Start(program);
   ASSERT_NE(window, nullptr);
-  SelectLine(window, 1001, 0);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 1; }));
+  SelectLine(window, IDC_GROUP_LIST, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, IDC_MEMBER_LIST).size() == 1; }));
 
   // Esc goes through the dialog's own keyboard handling to its cancel command.
-  HWND focus = GetDlgItem(window, 1001);
+  HWND focus = GetDlgItem(window, IDC_GROUP_LIST);
   PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0);
   PostMessageW(focus, WM_KEYUP, VK_ESCAPE, 0);
   ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindowVisible(window); })) << "Esc iconises";
@@ -156,7 +157,7 @@ TEST_F(MultiGroupBoard, EscIconisesTheTrayRestoresAndCloseEnds) {
   EXPECT_FALSE(IsWindowVisible(window)) << "a right click changes nothing";
   SendMessageW(window, WM_APP + 100, 1001, WM_LBUTTONDOWN);
   ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }));
-  EXPECT_NE(ListLines(window, 1000).at(0).find("外出 (10:30)"), std::string::npos)
+  EXPECT_NE(ListLines(window, IDC_MEMBER_LIST).at(0).find("外出 (10:30)"), std::string::npos)
       << "a restore from the tray refreshes";
 
   Press(window, 2);  // the iconise button
@@ -198,7 +199,7 @@ TEST_F(MultiGroupBoard, SavesItsPositionAndOpensThereNextTime) {
     EXPECT_EQ(r.top, 40);
     SetWindowPos(window, nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Settle(window);
-    Press(window, 1080);
+    Press(window, IDC_CLOSE_WINDOW);
     ASSERT_TRUE(program.WaitExit(10000));
   }
   EXPECT_EQ(GetPrivateProfileIntA("Window", "Left", -1, ProfilePath().c_str()), 120);
@@ -211,7 +212,7 @@ TEST_F(MultiGroupBoard, SavesItsPositionAndOpensThereNextTime) {
   EXPECT_EQ(r.left, 120);
   EXPECT_EQ(r.top, 80);
   if (std::getenv("QUORVEL_SHOTS") != nullptr) {
-    SelectLine(window, 1001, 0);
+    SelectLine(window, IDC_GROUP_LIST, 0);
     Settle(window);
     SaveShot("multigroup");
   }
@@ -225,10 +226,10 @@ TEST_F(MultiGroupBoard, TheVersionItemOpensThePanelOfItsEdition) {
   HWND window = Start(program);
   ASSERT_NE(window, nullptr);
   // The system menu of another process cannot be read; its command can be sent.
-  PostMessageW(window, WM_SYSCOMMAND, 16, 0);
-  HWND panel = WaitDialogWithControl(program.Id(), 1086);
+  PostMessageW(window, WM_SYSCOMMAND, IDM_VERSION, 0);
+  HWND panel = WaitDialogWithControl(program.Id(), IDC_EDITION_LABEL);
   ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(ControlText(panel, 1086), "マルチグループ");
+  EXPECT_EQ(ControlText(panel, IDC_EDITION_LABEL), "マルチグループ");
   Sleep(1200);  // a few animation steps, for the picture
   SaveShot("version");
   Press(panel, IDOK);
@@ -244,24 +245,24 @@ TEST_F(MultiGroupBoard, TheLiveBoardShowsAnotherDesksChangeByItself) {
   Program program(gExe, work_.Path());
   HWND window = Start(program);
   ASSERT_NE(window, nullptr);
-  SelectLine(window, 1001, 0);
-  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, 1000).size() == 2; }));
-  PostMessageW(window, WM_SYSCOMMAND, 48, 0);  // "自動更新" on
+  SelectLine(window, IDC_GROUP_LIST, 0);
+  ASSERT_TRUE(WaitUntil(5000, [&] { return ListLines(window, IDC_MEMBER_LIST).size() == 2; }));
+  PostMessageW(window, WM_SYSCOMMAND, IDM_AUTO_REFRESH, 0);  // "自動更新" on
   ASSERT_TRUE(WaitUntil(5000, [&] { return ProfileText("System", "AutoRefresh") == "1"; }));
-  SendMessageW(GetDlgItem(window, 1000), LB_SETCURSEL, 1, 0);
+  SendMessageW(GetDlgItem(window, IDC_MEMBER_LIST), LB_SETCURSEL, 1, 0);
 
   AddMember("営業", "B02", "Jiro", "外出", "2026120911450000");
   EXPECT_TRUE(WaitUntil(3000, [&] {
-    const auto lines = ListLines(window, 1000);
+    const auto lines = ListLines(window, IDC_MEMBER_LIST);
     return lines.size() == 2 && lines[1].find("外出 (11:45)") != std::string::npos;
   })) << "within two seconds of the change, without a press";
-  EXPECT_EQ(SendMessageW(GetDlgItem(window, 1000), LB_GETCURSEL, 0, 0), 1) << "selection kept";
+  EXPECT_EQ(SendMessageW(GetDlgItem(window, IDC_MEMBER_LIST), LB_GETCURSEL, 0, 0), 1) << "selection kept";
 
-  PostMessageW(window, WM_SYSCOMMAND, 48, 0);  // off again
+  PostMessageW(window, WM_SYSCOMMAND, IDM_AUTO_REFRESH, 0);  // off again
   ASSERT_TRUE(WaitUntil(5000, [&] { return ProfileText("System", "AutoRefresh") == "0"; }));
   AddMember("営業", "A01", "Taro", "帰宅", "2026120918000000");
   Sleep(2500);
-  EXPECT_EQ(ListLines(window, 1000)[0].find("帰宅"), std::string::npos) << "off: no change by itself";
+  EXPECT_EQ(ListLines(window, IDC_MEMBER_LIST)[0].find("帰宅"), std::string::npos) << "off: no change by itself";
   EndWithClose(program, window);
 }
 

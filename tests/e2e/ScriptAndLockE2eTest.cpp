@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "res/resource.h"
 #include "tests/e2e/Board.h"
 
 namespace quorvel::e2e {
@@ -91,9 +92,9 @@ TEST_F(StatusWithoutAWindow, ThePersonalWindowFollowsLockAndUnlock) {
   WritePrivateProfileStringA("Button", "Button2", "離席", profile.c_str());
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
-  HWND personal = RunFromChooser(program, &board, &chooser, 1045, "Quorvelパーソナル");
+  HWND personal = RunFromChooser(program, &board, &chooser, IDC_CHOOSE_PERSONAL, "Quorvelパーソナル");
   ASSERT_NE(personal, nullptr);
-  SetControlText(personal, 1027, "昼食");
+  SetControlText(personal, IDC_PANEL_REMARK, "昼食");
 
   PostMessageW(personal, WM_WTSSESSION_CHANGE, 7 /* WTS_SESSION_LOCK */, 1);
   ASSERT_TRUE(WaitUntil(5000, [&] {
@@ -105,7 +106,7 @@ TEST_F(StatusWithoutAWindow, ThePersonalWindowFollowsLockAndUnlock) {
     const auto t = StatusTokens(StatusPath("営業", "B02"));
     return t.size() == 4 && t[2] == "在席 昼食";
   }));
-  EXPECT_EQ(ControlText(personal, 1026), "在席 昼食");
+  EXPECT_EQ(ControlText(personal, IDC_PANEL_STATUS), "在席 昼食");
 
   CloseThroughChooser(program, board, chooser, personal);
 }

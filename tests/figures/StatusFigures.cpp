@@ -20,6 +20,7 @@
 #include "platform/Platform.h"
 #include "store/GroupMembership.h"
 #include "store/StatusFile.h"
+#include "store/TextCodec.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
@@ -48,6 +49,16 @@ bool IsWhole(const StatusRecord& r) {
   return r.status == StatusOf(r.code, n) && r.stamp.size() == 16;
 }
 
+// The codes of the members in the group "g", as a listing finds them.
+std::vector<std::string> MemberCodes(Platform& platform, const std::string& folder) {
+  std::vector<std::string> codes;
+  std::unique_ptr<FileSearch> search = platform.files.Find(GroupFolderPath(folder, "g") + "\\*.sta");
+  FoundFile found;
+  while (search->Next(found))
+    if (!found.isFolder) codes.push_back(Decode(found.name.substr(0, found.name.size() - 4)));
+  return codes;
+}
+
 int Worker(const std::string& folder, int seconds, const std::string& code,
            const std::string& report) {
   std::unique_ptr<FileSystem> files = test::MakeRealFileSystem();
@@ -60,20 +71,16 @@ int Worker(const std::string& folder, int seconds, const std::string& code,
   mine.group = "g";
   mine.code = code;
   mine.name = "N" + code;
-  MemberList list;
-  list.serverName = folder;
-  list.group = "g";
   std::set<std::string> seenWhole;  // an empty file of a member not in here is a new one
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   for (long n = 0; std::chrono::steady_clock::now() < end; ++n) {
     mine.status = StatusOf(code, n);
     ++count[WriteStatus(platform, mine, true) ? "writes" : "writes held"];
-    EnumerateMembers(platform, list);
-    for (int i = 0; i < list.memberCount; ++i) {
+    for (const std::string& member : MemberCodes(platform, folder)) {
       StatusRecord seen;
       seen.serverName = folder;
       seen.group = "g";
-      seen.code = list.members[static_cast<std::size_t>(i)].code;
+      seen.code = member;
       ++count["reads"];
       if (!ReadStatus(platform, seen)) ++count["reads held"];
       else if (seen.name.empty()) ++count[seenWhole.count(seen.code) ? "empty" : "empty new"];

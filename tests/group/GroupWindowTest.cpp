@@ -4,7 +4,7 @@
 
 #include "personal/PersonalWindow.h"
 #include "personal/SettingsDialog.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -12,15 +12,7 @@ namespace {
 
 using test::FakeView;
 
-struct GroupWindowTest : ::testing::Test {
-  test::Desk desk;
-  FakeView view;
-  GroupWindow window{desk.services};
-
-  void Open() {
-    window.Attach(&view);
-    window.OnInit();
-  }
+struct GroupWindowTest : test::WindowFixture<GroupWindow> {
   std::vector<std::string>& Lines() { return view.Lines(IDC_MEMBER_LIST); }
 };
 

@@ -2,7 +2,7 @@
 
 #include "group/GroupWindow.h"
 #include "group/MultiGroupWindow.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -12,25 +12,20 @@ using test::FakeView;
 
 constexpr int kLive = GroupViewWindow::kAutoRefreshCommand;
 
-struct LiveBoardTest : ::testing::Test {
-  test::Desk desk;
-  FakeView view;
-  MultiGroupWindow board{desk.services, desk.share / "QVL.gl"};
-
+struct LiveBoardTest : test::WindowFixture<MultiGroupWindow> {
   void OpenOn(const std::string& group) {
     test::WriteFileBytes(desk.share / "QVL.gl", Encode(desk.share.Path()) + " " + Encode(group) + "\n");
-    board.Attach(&view);
-    board.OnInit();
+    Open();
     view.ListSelect(IDC_GROUP_LIST, 0);
-    board.OnCommand(IDC_GROUP_LIST, kNotifySelChange);
+    window.OnCommand(IDC_GROUP_LIST, kNotifySelChange);
   }
   void Changed() {
     std::intptr_t result = 0;
-    board.OnMessage(kFolderChangedMessage, 0, 0, result);
+    window.OnMessage(kFolderChangedMessage, 0, 0, result);
   }
   void Enable(bool on) {
     std::intptr_t result = 0;
-    EXPECT_FALSE(board.OnMessage(kEnableMessage, on ? 1 : 0, 0, result)) << "the system's too";
+    EXPECT_FALSE(window.OnMessage(kEnableMessage, on ? 1 : 0, 0, result)) << "the system's too";
   }
   std::vector<std::string>& Lines() { return view.Lines(IDC_MEMBER_LIST); }
 };
@@ -49,7 +44,7 @@ TEST_F(LiveBoardTest, OffByDefaultTheListChangesOnlyWhenAsked) {
 TEST_F(LiveBoardTest, OnAChangeRefreshesQuietlyKeepingTheSelectedMember) {
   desk.PutMember("g", "B02", "Jiro B02 In 1999061509301500\n");
   OpenOn("g");
-  EXPECT_TRUE(board.OnSysCommand(kLive));
+  EXPECT_TRUE(window.OnSysCommand(kLive));
   EXPECT_TRUE(view.menuChecks[kLive]);
   EXPECT_EQ(desk.profile.ReadText("System", "AutoRefresh", ""), "1");
   EXPECT_EQ(view.watchedFolder, desk.GroupFolder("g"));
@@ -67,10 +62,10 @@ TEST_F(LiveBoardTest, OnAChangeRefreshesQuietlyKeepingTheSelectedMember) {
   for (int i = 0; i < 100; ++i) desk.PutMember("g", "M" + std::to_string(i), "m x In \n");
   Changed();
   EXPECT_TRUE(desk.prompt.shown.empty());
-  board.OnCommand(IDC_REFRESH, kNotifyClicked);
+  window.OnCommand(IDC_REFRESH, kNotifyClicked);
   EXPECT_EQ(desk.prompt.shown.size(), 1u);
 
-  EXPECT_TRUE(board.OnSysCommand(kLive));
+  EXPECT_TRUE(window.OnSysCommand(kLive));
   EXPECT_EQ(desk.profile.ReadText("System", "AutoRefresh", ""), "0");
   EXPECT_EQ(view.watchedFolder, "");
 }
@@ -88,14 +83,14 @@ TEST_F(LiveBoardTest, HeldBackInTheTrayAndWhileAChildRunsThenShown) {
   Enable(true);
   EXPECT_EQ(Lines().size(), 2u);
 
-  board.OnCancel();  // to the tray
+  window.OnCancel();  // to the tray
   desk.PutMember("g", "C03", "Saburo C03 In 1999061509301500\n");
   Changed();
   EXPECT_EQ(Lines().size(), 2u);
-  board.OnActivationRequest();
+  window.OnActivationRequest();
   EXPECT_EQ(Lines().size(), 3u);
 
-  board.OnDestroy();
+  window.OnDestroy();
   EXPECT_EQ(view.watchedFolder, "") << "the watch ends with the window";
 }
 

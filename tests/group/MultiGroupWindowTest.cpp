@@ -7,7 +7,7 @@
 #include "group/GroupEditDialog.h"
 #include "personal/MemoComposeDialog.h"
 #include "personal/PersonalWindow.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -18,11 +18,8 @@ using test::FakeView;
 constexpr int kMembers = MultiGroupWindow::kMemberListId;
 constexpr int kGroups = MultiGroupWindow::kGroupListId;
 
-struct MultiGroupWindowTest : ::testing::Test {
-  test::Desk desk;
-  FakeView view;
+struct MultiGroupWindowTest : test::WindowFixture<MultiGroupWindow> {
   std::string listFile = desk.share / "QVL.gl";
-  MultiGroupWindow window{desk.services, listFile};
   // Who the memo dialog and the proxy-input window were opened for; the
   // proxy input can act as the user there.
   std::vector<MemberAddress> memos;
@@ -46,15 +43,10 @@ struct MultiGroupWindowTest : ::testing::Test {
   std::string OnShare(const std::string& group) {
     return Encode(desk.share.Path()) + " " + Encode(group) + "\n";
   }
-  void Open() {
-    window.Attach(&view);
-    window.OnInit();
-  }
   void Choose(int index) {
     view.ListSelect(kGroups, index);
     window.OnCommand(kGroups, kNotifySelChange);
   }
-  void Press(int id) { window.OnCommand(id, kNotifyClicked); }
   std::vector<std::string>& MemberLines() { return view.Lines(kMembers); }
 };
 

@@ -4,7 +4,7 @@
 
 #include "multiuser/MultiUserWindow.h"
 #include "multiuser/UserEditDialog.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -12,9 +12,7 @@ namespace {
 
 using test::FakeView;
 
-struct MultiUserTest : ::testing::Test {
-  test::Desk desk;
-  FakeView view;
+struct MultiUserTest : test::WindowFixture<MultiUserWindow> {
   const std::string longCode = std::string(24, 'L');  // the user list takes 24 bytes
 
   void AddUser(int slot, const std::string& code, const std::string& name) {
@@ -36,9 +34,7 @@ TEST_F(MultiUserTest, TheChosenUsersStatusAndNeverThePreviousOnes) {
   AddUser(5, longCode, "長井");
   desk.PutMember("営業", "A01", "x A01 In 1999120809153000\n");
   view.controlRects[MultiUserWindow::kUserListId] = {10, 10, 150, 40};
-  MultiUserWindow window(desk.services);
-  window.Attach(&view);
-  window.OnInit();
+  Open();
   EXPECT_EQ(view.Lines(MultiUserWindow::kUserListId), (std::vector<std::string>{"山田", "長井"}));
   EXPECT_EQ(view.controlRects[MultiUserWindow::kUserListId].bottom, 140);
   EXPECT_FALSE(view.IsEnabled(IDC_STATUS_BUTTON1));
@@ -63,9 +59,7 @@ TEST_F(MultiUserTest, DisappearAsksBeforeWaitingMemosGo) {
   AddUser(1, "A01", "山田");
   desk.PutMember("営業", "A01", "x A01 In 1999120809153000\n");
   test::WriteFileBytes(desk.MemoPath("営業", "A01"), "memo\n");
-  MultiUserWindow window(desk.services);
-  window.Attach(&view);
-  window.OnInit();
+  Open();
   Choose(window, 0);
   desk.prompt.answers = {false};
   window.OnCommand(IDC_PANEL_DISAPPEAR, kNotifyClicked);
@@ -133,9 +127,7 @@ TEST_F(MultiUserTest, ADroppedProfileAddsTheUserWithBoxesFilledToTheirLimits) {
 
 TEST_F(MultiUserTest, OkRewritesEverySlotAndChoosesNobody) {
   AddUser(3, "A01", "山田");
-  MultiUserWindow window(desk.services);
-  window.Attach(&view);
-  window.OnInit();
+  Open();
   Choose(window, 0);
   desk.runner.On(UserEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
     v.texts[IDC_USER_EDIT_SERVER] = "s";
@@ -156,9 +148,7 @@ TEST_F(MultiUserTest, OkRewritesEverySlotAndChoosesNobody) {
 }
 
 TEST_F(MultiUserTest, AUserListThatCannotBeSavedIsSaidOnce) {
-  MultiUserWindow window(desk.services);
-  window.Attach(&view);
-  window.OnInit();
+  Open();
   desk.profile.readOnly = true;
   desk.runner.On(UserEditDialog::kTemplateId, [](Dialog& d, FakeView& v) {
     v.texts[IDC_USER_EDIT_SERVER] = "s";

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/StatusFile.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -11,15 +11,7 @@ namespace {
 
 using test::FakeView;
 
-struct PersonalWindowTest : ::testing::Test {
-  test::Desk desk;
-  FakeView view;
-  PersonalWindow window{desk.services};
-
-  void Open() {
-    window.Attach(&view);
-    window.OnInit();
-  }
+struct PersonalWindowTest : test::WindowFixture<PersonalWindow> {
   void Press(int n) { window.OnCommand(kStatusButtonIds[n - 1], kNotifyClicked); }
   std::string StatusFile() { return test::ReadFileBytes(desk.StatusPath("営業", "B02")); }
 };

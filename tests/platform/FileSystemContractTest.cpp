@@ -331,6 +331,9 @@ TEST_F(FileSystemContract, MoveOverReplacesWholeOrNotAtAll) {
 // A second real process holds the file, as another desk would.
 class FileHeldByAnotherProcess : public FileSystemContract {
  protected:
+  // The holder lets go once this file is there.
+  std::string ReleaseFile() { return dir / "release"; }
+  void Release() { WriteFileBytes(ReleaseFile(), ""); }
   bool WaitForMarker(const std::string& marker) {
     for (int i = 0; i < 300; ++i) {
       if (test::PathExists(marker)) return true;
@@ -344,12 +347,13 @@ TEST_F(FileHeldByAnotherProcess, WriterShutsEveryoneOut) {
   WriteFileBytes(dir / "w.sta", "held");
   const std::string marker = dir / "ready";
   test::ChildProcess holder({test::HelperProgram("quorvel_file_holder"), dir / "w.sta", "w",
-                             "none", "1500", marker});
+                             "none", ReleaseFile(), marker});
   ASSERT_TRUE(WaitForMarker(marker)) << "the holder did not start";
   EXPECT_EQ(Open("w.sta", FileAccess::Read, FileShare::Read).error, FileError::SharingViolation);
   EXPECT_EQ(Open("w.sta", FileAccess::Write, FileShare::None, FileDisposition::CreateAlways).error,
             FileError::SharingViolation);
   EXPECT_FALSE(fs->Delete(dir / "w.sta"));
+  Release();
   EXPECT_EQ(holder.Wait(), 0);
   EXPECT_EQ(ReadFileBytes(dir / "w.sta"), "held");
   EXPECT_NE(Open("w.sta", FileAccess::Read, FileShare::Read).file, nullptr) << "free again";
@@ -359,10 +363,11 @@ TEST_F(FileHeldByAnotherProcess, ReaderShutsOutWritersOnly) {
   WriteFileBytes(dir / "r.sta", "held");
   const std::string marker = dir / "ready";
   test::ChildProcess holder({test::HelperProgram("quorvel_file_holder"), dir / "r.sta", "r",
-                             "read", "1500", marker});
+                             "read", ReleaseFile(), marker});
   ASSERT_TRUE(WaitForMarker(marker)) << "the holder did not start";
   EXPECT_NE(Open("r.sta", FileAccess::Read, FileShare::Read).file, nullptr);
   EXPECT_EQ(Open("r.sta", FileAccess::Write, FileShare::None).error, FileError::SharingViolation);
+  Release();
   EXPECT_EQ(holder.Wait(), 0);
   EXPECT_NE(Open("r.sta", FileAccess::Write, FileShare::None).file, nullptr) << "free again";
 }
@@ -372,7 +377,7 @@ TEST_F(FileHeldByAnotherProcess, HolderIsRefusedWhileThisProcessWrites) {
   OpenResult mine = Open("m.mem", FileAccess::Write, FileShare::None);
   ASSERT_NE(mine.file, nullptr);
   test::ChildProcess holder({test::HelperProgram("quorvel_file_holder"), dir / "m.mem", "r",
-                             "read", "0", dir / "ready"});
+                             "read", ReleaseFile(), dir / "ready"});
   EXPECT_EQ(holder.Wait(), 3) << "sharing violation in the other process";
   EXPECT_FALSE(test::PathExists(dir / "ready"));
 }

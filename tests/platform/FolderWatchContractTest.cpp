@@ -40,19 +40,29 @@ TEST_F(FolderWatchContract, ARewriteIsReportedOnceWithinTwoSeconds) {
   EXPECT_EQ(calls, 0) << "nothing changed yet";
   WriteFileBytes(folder / "A01.sta", "b b\n");
   EXPECT_TRUE(CallsWithin(1, 2000ms));
-  // A burst of changes close together is one call.
+  // A burst of changes close together is one call. A loaded machine may
+  // stretch a pause past the quiet time: the burst is then two, and so are
+  // the calls.
+  int bursts = 1;
+  auto last = std::chrono::steady_clock::now();
+  const auto change = [&](auto&& step) {
+    step();
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last >= std::chrono::milliseconds(kFolderQuietMs)) ++bursts;
+    last = now;
+  };
   for (const char* name : {"B1.sta", "B2.sta", "B3.sta", "B4.sta"}) {
-    WriteFileBytes(folder / name, "x\n");
+    change([&] { WriteFileBytes(folder / name, "x\n"); });
     std::this_thread::sleep_for(30ms);
   }
-  std::remove(NativePath(folder / "B1.sta").c_str());
-  EXPECT_TRUE(CallsWithin(2, 2000ms));
+  change([&] { std::remove(NativePath(folder / "B1.sta").c_str()); });
+  EXPECT_TRUE(CallsWithin(1 + bursts, 2000ms));
   std::this_thread::sleep_for(800ms);
-  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(calls, 1 + bursts);
   watch.reset();
   WriteFileBytes(folder / "C.sta", "x\n");
   std::this_thread::sleep_for(700ms);
-  EXPECT_EQ(calls, 2) << "no call once the watch is gone";
+  EXPECT_EQ(calls, 1 + bursts) << "no call once the watch is gone";
 }
 
 TEST_F(FolderWatchContract, AFolderThatCannotBeWatchedIsReadAgainEachPeriod) {

@@ -200,7 +200,8 @@ TEST_F(MainWindowTest, OnlyALeftPressOnTheTrayIconRestores) {
   BareWindow window(kMultiGroupWindowTraits, desk.services);
   Open(window);
   window.OnCommand(kIdCancel, kNotifyClicked);
-  for (int ignored : {kMouseRightDown, kMouseLeftUp, kMouseLeftDouble, kMouseMove}) {
+  // WM_RBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE
+  for (int ignored : {0x0204, 0x0202, 0x0203, 0x0200}) {
     window.OnTrayMessage(ignored);
     EXPECT_TRUE(window.Iconised()) << ignored;
   }

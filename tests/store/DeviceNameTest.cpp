@@ -87,7 +87,7 @@ TEST_F(DeviceNameStoreTest, DeviceGroupsAreNeitherMadeNorListed) {
   for (const char* group : {"NUL", "Com3", "prn"}) {
     SCOPED_TRACE(group);
     prompt.Clear();
-    EXPECT_TRUE(CreateGroupFolder(platform, share.Path(), group));
+    EXPECT_EQ(CreateGroupFolder(platform, share.Path(), group), GroupCreation::NotCreated);
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"新規グループが作成できません"});
     const std::string folder = AnyNamePath(share / group);
     EXPECT_FALSE(PathExists(folder));
@@ -98,7 +98,7 @@ TEST_F(DeviceNameStoreTest, DeviceGroupsAreNeitherMadeNorListed) {
     list.serverName = share.Path();
     list.group = group;
     list.memberCount = 5;
-    EXPECT_TRUE(LoadMembers(platform, list));
+    EXPECT_FALSE(LoadMembers(platform, list));
     EXPECT_EQ(list.memberCount, 0);
     StatusRecord r = Member("b", false);
     r.group = group;

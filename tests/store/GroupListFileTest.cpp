@@ -24,7 +24,7 @@ class GroupListFileTest : public StoreTest {
     WriteFileBytes(File(), bytes);
     RegisteredGroups groups;
     groups.count = 9;
-    EXPECT_TRUE(ReadGroupList(platform, groups, File()));
+    EXPECT_EQ(ReadGroupList(platform, groups, File()), GroupListRead::Read);
     std::vector<std::pair<std::string, std::string>> out;
     for (int i = 0; i < groups.count; ++i) out.push_back({groups.serverNames[i], groups.groups[i]});
     return out;
@@ -46,7 +46,7 @@ TEST_F(GroupListFileTest, WritesEscapedPairsAndReadsThemBack) {
   EXPECT_EQ(ReadFileBytes(File()), "=5C=5CSV1=5Cboard =89c=8B=C6\n" + std::string(600, 'L') +
                                        " =00\n=5C=5CSV1=5Cboard =89c=8B=C6\n");
   RegisteredGroups back;
-  ASSERT_TRUE(ReadGroupList(platform, back, File()));
+  ASSERT_EQ(ReadGroupList(platform, back, File()), GroupListRead::Read);
   ASSERT_EQ(back.count, 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(back.serverNames[i], groups.serverNames[i]);
@@ -110,7 +110,7 @@ TEST_F(GroupListFileTest, EntriesBeyondByte510AndMaximalLinesSurvive) {
   ASSERT_TRUE(WriteGroupList(platform, groups, File()));
   ASSERT_EQ(ReadFileBytes(File()).size(), 3u * 458);
   RegisteredGroups back;
-  ASSERT_TRUE(ReadGroupList(platform, back, File()));
+  ASSERT_EQ(ReadGroupList(platform, back, File()), GroupListRead::Read);
   ASSERT_EQ(back.count, 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(back.serverNames[i], groups.serverNames[i]);
@@ -129,14 +129,14 @@ TEST_F(GroupListFileTest, HugeFilesAreReadToTheirFirstMegabyte) {
 TEST_F(GroupListFileTest, MissingFileReadsAsEmptyAndAHeldOneKeepsTheTable) {
   RegisteredGroups groups;
   groups.count = 4;
-  EXPECT_TRUE(ReadGroupList(platform, groups, File()));
+  EXPECT_EQ(ReadGroupList(platform, groups, File()), GroupListRead::Missing);
   EXPECT_EQ(groups.count, 0);
   EXPECT_TRUE(clock.waits.empty()) << "a missing file is not waited for";
   WriteFileBytes(File(), Entries(2));
-  ASSERT_TRUE(ReadGroupList(platform, groups, File()));
+  ASSERT_EQ(ReadGroupList(platform, groups, File()), GroupListRead::Read);
   {
     std::unique_ptr<quorvel::File> held = Hold(File());
-    EXPECT_FALSE(ReadGroupList(platform, groups, File()));
+    EXPECT_EQ(ReadGroupList(platform, groups, File()), GroupListRead::Unreadable);
     EXPECT_EQ(groups.count, 2) << "the table read before stays";
   }
   EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kMissing, kMissing}));
@@ -149,7 +149,7 @@ TEST_F(GroupListFileTest, WritingKeepsTheLinesNoWindowShows) {
   for (const std::string& old : {Entries(1000), "a b\n" + std::string(3u << 20, 'x') + "\nc d\n"}) {
     WriteFileBytes(File(), old);
     RegisteredGroups groups;
-    ASSERT_TRUE(ReadGroupList(platform, groups, File()));
+    ASSERT_EQ(ReadGroupList(platform, groups, File()), GroupListRead::Read);
     ASSERT_TRUE(WriteGroupList(platform, groups, File()));
     EXPECT_TRUE(ReadFileBytes(File()) == old) << old.size() << " bytes";
   }

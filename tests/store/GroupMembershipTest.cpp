@@ -1,12 +1,14 @@
 #include "store/GroupMembership.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <set>
 
 #include "store/StatusFile.h"
 #include "store/TextCodec.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/ForwardingFileSystem.h"
 
 namespace quorvel::test {
 namespace {
@@ -15,76 +17,18 @@ const char kTooMany[] = "グループのメンバー数が上限を越えてい�
 const char kAsk[] = "伝言が残っています。削除してよいですか？";
 
 // Counts every call that reaches the file system, to pin what a load costs.
-class CountingFileSystem : public FileSystem {
+class CountingFileSystem : public ForwardingFileSystem {
  public:
-  explicit CountingFileSystem(FileSystem& inner) : inner_(inner) {}
-  // Atomic: a load may read from several threads.
-  struct Counts {
-    std::atomic<int> open{0}, read{0}, write{0}, other{0}, close{0}, find{0}, next{0}, misc{0};
-  };
-
-  OpenResult Open(const std::string& path, FileAccess access, FileShare share,
-                  FileDisposition disposition) override {
-    ++counts.open;
-    OpenResult r = inner_.Open(path, access, share, disposition);
-    if (r.file) r.file = std::make_unique<CountingFile>(std::move(r.file), counts);
-    return r;
+  using ForwardingFileSystem::ForwardingFileSystem;
+  bool Enter(FileCall call) override {
+    ++counts[static_cast<std::size_t>(call)];
+    return true;
   }
-  bool Delete(const std::string& path) override {
-    ++counts.misc;
-    return inner_.Delete(path);
-  }
-  std::unique_ptr<FileSearch> Find(const std::string& pattern) override {
-    ++counts.find;
-    return inner_.Find(pattern);
-  }
-  bool CreateFolder(const std::string& path) override {
-    ++counts.misc;
-    return inner_.CreateFolder(path);
-  }
-  bool MoveOver(const std::string& from, const std::string& to) override {
-    ++counts.misc;
-    return inner_.MoveOver(from, to);
-  }
-
-  Counts counts;
+  int Count(FileCall call) const { return counts[static_cast<std::size_t>(call)]; }
 
  private:
-  class CountingFile : public File {
-   public:
-    CountingFile(std::unique_ptr<File> inner, Counts& counts)
-        : inner_(std::move(inner)), counts_(counts) {}
-    ~CountingFile() override { ++counts_.close; }
-    bool Read(std::string& out, std::size_t max) override {
-      ++counts_.read;
-      return inner_->Read(out, max);
-    }
-    bool Write(const std::string& bytes) override {
-      ++counts_.write;
-      return inner_->Write(bytes);
-    }
-    bool Size(std::uint64_t& size) override {
-      ++counts_.other;
-      return inner_->Size(size);
-    }
-    bool Seek(std::uint64_t offset) override {
-      ++counts_.other;
-      return inner_->Seek(offset);
-    }
-    bool SeekToEnd() override {
-      ++counts_.other;
-      return inner_->SeekToEnd();
-    }
-    bool Truncate() override {
-      ++counts_.other;
-      return inner_->Truncate();
-    }
-
-   private:
-    std::unique_ptr<File> inner_;
-    Counts& counts_;
-  };
-  FileSystem& inner_;
+  // Atomic: a load may read from several threads.
+  std::array<std::atomic<int>, static_cast<std::size_t>(FileCall::Next) + 1> counts{};
 };
 
 class GroupMembershipTest : public StoreTest {
@@ -110,15 +54,17 @@ class GroupMembershipTest : public StoreTest {
 TEST_F(GroupMembershipTest, CreateGroupFolderTellsWhatHappened) {
   struct Case {
     std::string server, group;
-    bool result;
+    GroupCreation result;
     std::string message;
   };
   const Case cases[] = {
-      {"", "g", false, "サーバ名が設定されていません"},
-      {share.Path(), "", false, "グループ名が設定されていません"},
-      {share.Path(), "営業 1", true, "新規グループ\"営業 1\"を作成しました"},
-      {share.Path(), "営業 1", true, "新規グループが作成できません"},  // exists already
-      {share / "nowhere", "g", true, "新規グループが作成できません"},   // parents are not made
+      {"", "g", GroupCreation::Refused, "サーバ名が設定されていません"},
+      {share.Path(), "", GroupCreation::Refused, "グループ名が設定されていません"},
+      {share.Path(), "営業 1", GroupCreation::Created, "新規グループ\"営業 1\"を作成しました"},
+      // exists already
+      {share.Path(), "営業 1", GroupCreation::NotCreated, "新規グループが作成できません"},
+      // parents are not made
+      {share / "nowhere", "g", GroupCreation::NotCreated, "新規グループが作成できません"},
   };
   for (const Case& c : cases) {
     prompt.Clear();
@@ -134,14 +80,12 @@ TEST_F(GroupMembershipTest, MembersAreTheStatusFilesSortedByCode) {
   AddStatusFile("memo.mem");
   MakeFolder(Folder() + "\\folder.sta");
   MemberList list = List();
-  list.members[0].name = "kept";
-  EXPECT_TRUE(EnumerateMembers(platform, list));
+  EXPECT_TRUE(LoadMembers(platform, list));
   EXPECT_EQ(Codes(list), (std::vector<std::string>{"10", "9", "A", "AB", "a-1", "\x82\xA0"}));
   for (int i = 0; i < list.memberCount; ++i) {
     EXPECT_EQ(list.members[i].serverName, share.Path());
     EXPECT_EQ(list.members[i].group, "営業");
   }
-  EXPECT_EQ(list.members[0].name, "kept") << "enumeration touches only identity";
   EXPECT_TRUE(prompt.shown.empty());
 }
 
@@ -165,7 +109,7 @@ TEST_F(GroupMembershipTest, ListingStopsAtNinetyNineWithOneMessage) {
       WriteFileBytes(GroupFolderPath(other.Path(), "g") + "\\" + code + ".sta", "");
     }
     prompt.Clear();
-    EXPECT_TRUE(EnumerateMembers(platform, list));
+    EXPECT_TRUE(LoadMembers(platform, list));
     EXPECT_EQ(list.memberCount, c.listed) << c.files;
     EXPECT_EQ(prompt.Texts(), c.message ? std::vector<std::string>{kTooMany}
                                         : std::vector<std::string>{});
@@ -176,17 +120,18 @@ TEST_F(GroupMembershipTest, ListingStopsAtNinetyNineWithOneMessage) {
   }
 }
 
+// Both list nobody; only the empty folder counts as searched.
 TEST_F(GroupMembershipTest, MissingOrEmptyFolderListsNobody) {
   MemberList list = List();
   list.memberCount = 7;
-  EXPECT_TRUE(LoadMembers(platform, list));
+  EXPECT_FALSE(LoadMembers(platform, list));
   EXPECT_EQ(list.memberCount, 0);
   MakeFolder(Folder());
   list.memberCount = 7;
   EXPECT_TRUE(LoadMembers(platform, list));
   EXPECT_EQ(list.memberCount, 0);
   list.serverName = std::string(600, 'x');
-  EXPECT_TRUE(LoadMembers(platform, list));
+  EXPECT_FALSE(LoadMembers(platform, list));
   EXPECT_EQ(list.memberCount, 0);
   EXPECT_TRUE(prompt.shown.empty());
 }
@@ -236,11 +181,14 @@ TEST_F(GroupMembershipTest, LoadCostsOneSearchAndOneOpenReadCloseEach) {
   MemberList list = List();
   ASSERT_TRUE(LoadMembers(counted, list));
   ASSERT_EQ(list.memberCount, 31);
-  EXPECT_EQ(counting.counts.find, 1);
-  EXPECT_EQ(counting.counts.open, 31);
-  EXPECT_EQ(counting.counts.read, 31);
-  EXPECT_EQ(counting.counts.close, 31);
-  EXPECT_EQ(counting.counts.write + counting.counts.other + counting.counts.misc, 0);
+  EXPECT_EQ(counting.Count(FileCall::Find), 1);
+  EXPECT_EQ(counting.Count(FileCall::Open), 31);
+  EXPECT_EQ(counting.Count(FileCall::Read), 31);
+  EXPECT_EQ(counting.Count(FileCall::Close), 31);
+  for (FileCall none : {FileCall::Write, FileCall::Size, FileCall::Seek, FileCall::SeekToEnd,
+                        FileCall::Truncate, FileCall::Delete, FileCall::CreateFolder,
+                        FileCall::MoveOver})
+    EXPECT_EQ(counting.Count(none), 0) << NameOf(none);
 }
 
 TEST_F(GroupMembershipTest, RemoveMemberRefusesMissingFields) {
@@ -292,7 +240,7 @@ TEST_F(GroupMembershipTest, RemoveMemberAsksAboutWaitingMemos) {
     EXPECT_FALSE(PathExists(StatusFilePath(r)));
     EXPECT_FALSE(MemberExists(platform, r));
     MemberList list = List();
-    EnumerateMembers(platform, list);
+    LoadMembers(platform, list);
     EXPECT_EQ(list.memberCount, 0);
     if (PathExists(MemoFilePath(r))) std::remove(NativePath(MemoFilePath(r)).c_str());
   }

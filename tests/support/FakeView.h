@@ -25,7 +25,6 @@ class FakeView : public DialogView {
   void SetText(int id, const std::string& text) override { texts[Touch(id)] = text; }
   void SetLimit(int id, int bytes) override { limits[Touch(id)] = bytes; }
   void Enable(int id, bool e) override { enabled[Touch(id)] = e; }
-  void Show(int id, bool s) override { shown[Touch(id)] = s; }
   void Focus(int id) override { focus = Touch(id); }
 
   void ListReset(int id) override { lists[Touch(id)] = List(); }
@@ -39,7 +38,6 @@ class FakeView : public DialogView {
   Rect ControlRect(int id) override { return controlRects[Touch(id)]; }
   void MoveControl(int id, const Rect& to) override { controlRects[Touch(id)] = to; }
 
-  std::string Title() override { return title; }
   void SetTitle(const std::string& t) override { title = t; }
   void End(int r) override {
     ended = true;
@@ -118,7 +116,6 @@ class FakeView : public DialogView {
   std::map<int, std::string> texts;
   std::map<int, int> limits;
   std::map<int, bool> enabled;
-  std::map<int, bool> shown;
   int focus = 0;
   std::map<int, List> lists;
   std::string title;

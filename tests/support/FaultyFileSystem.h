@@ -8,36 +8,26 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "tests/support/ForwardingFileSystem.h"
 
 namespace quorvel::test {
 
 // The exit code of a process ended by endAfter.
 constexpr int kEndedByFault = 86;
 
-class FaultyFileSystem : public FileSystem {
+class FaultyFileSystem : public ForwardingFileSystem {
  public:
-  explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
+  using ForwardingFileSystem::ForwardingFileSystem;
 
   int failAt = 0;    // 0: no call fails
   int endAfter = 0;  // 0: the process is never ended
   int calls = 0;
   std::vector<std::string> log;  // what each call was: "Open", "Write", ...
 
-  OpenResult Open(const std::string& path, FileAccess access, FileShare share,
-                  FileDisposition disposition) override;
-  bool Delete(const std::string& path) override;
-  std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
-  bool CreateFolder(const std::string& path) override;
-  bool MoveOver(const std::string& from, const std::string& to) override;
-
-  // Counts a call; true when it is the one to fail.
-  bool Fails(const char* what);
+  // Counts a call; false when it is the one to fail. A close is no call.
+  bool Enter(FileCall call) override;
   // Ends the process when the call just made was the last one allowed.
-  void Done() const;
-
- private:
-  FileSystem& inner_;
+  void Leave(FileCall call) override;
 };
 
 }  // namespace quorvel::test

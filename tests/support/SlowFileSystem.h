@@ -8,26 +8,19 @@
 #include <chrono>
 #include <functional>
 
-#include "platform/FileSystem.h"
+#include "tests/support/ForwardingFileSystem.h"
 
 namespace quorvel::test {
 
-class SlowFileSystem : public FileSystem {
+class SlowFileSystem : public ForwardingFileSystem {
  public:
   using Delay = std::function<std::chrono::microseconds()>;
-  SlowFileSystem(FileSystem& inner, Delay delay) : inner_(inner), delay_(std::move(delay)) {}
+  SlowFileSystem(FileSystem& inner, Delay delay)
+      : ForwardingFileSystem(inner), delay_(std::move(delay)) {}
 
-  OpenResult Open(const std::string& path, FileAccess access, FileShare share,
-                  FileDisposition disposition) override;
-  bool Delete(const std::string& path) override;
-  std::unique_ptr<FileSearch> Find(const std::string& pattern) override;
-  bool CreateFolder(const std::string& path) override;
-  bool MoveOver(const std::string& from, const std::string& to) override;
-
-  void Wait() const;  // one call's delay
+  bool Enter(FileCall call) override;
 
  private:
-  FileSystem& inner_;
   Delay delay_;
 };
 

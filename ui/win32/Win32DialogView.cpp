@@ -60,10 +60,6 @@ void Win32DialogView::Enable(int id, bool enabled) {
   if (HWND control = GetDlgItem(window_, id)) EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
-void Win32DialogView::Show(int id, bool shown) {
-  if (HWND control = GetDlgItem(window_, id)) ::ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
-}
-
 void Win32DialogView::Focus(int id) {
   // Through the dialog manager, so the default button follows the focus.
   if (HWND control = GetDlgItem(window_, id))
@@ -116,8 +112,6 @@ void Win32DialogView::MoveControl(int id, const Rect& to) {
   if (HWND control = GetDlgItem(window_, id))
     MoveWindow(control, to.left, to.top, to.Width(), to.Height(), TRUE);
 }
-
-std::string Win32DialogView::Title() { return WindowTextOf(window_); }
 
 void Win32DialogView::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
 

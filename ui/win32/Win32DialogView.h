@@ -24,7 +24,6 @@ class Win32DialogView : public DialogView {
   void SetText(int id, const std::string& text) override;
   void SetLimit(int id, int bytes) override;
   void Enable(int id, bool enabled) override;
-  void Show(int id, bool shown) override;
   void Focus(int id) override;
 
   void ListReset(int id) override;
@@ -35,7 +34,6 @@ class Win32DialogView : public DialogView {
   Rect ControlRect(int id) override;
   void MoveControl(int id, const Rect& to) override;
 
-  std::string Title() override;
   void SetTitle(const std::string& title) override;
   void End(int result) override;
   void ShowWindow(WindowShow how) override;

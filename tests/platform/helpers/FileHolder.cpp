@@ -1,8 +1,9 @@
-// quorvel_file_holder PATH ACCESS SHARE MILLISECONDS MARKER
+// quorvel_file_holder PATH ACCESS SHARE RELEASE MARKER
 // Opens PATH as another process would (ACCESS r, w or rw; SHARE none or
-// read), creates MARKER once the file is held, holds it for MILLISECONDS
-// and exits 0; exits 2 when the open fails, 3 on a sharing violation.
-#include <cstdlib>
+// read), creates MARKER once the file is held, holds it until the file
+// RELEASE exists (a minute at the most, so that it never outlives a test
+// that broke off) and exits 0; exits 2 when the open fails, 3 on a sharing
+// violation.
 #include <string>
 
 #ifdef _WIN32
@@ -33,6 +34,11 @@ int main(int argc, char** argv) {
                                    FileDisposition::CreateAlways);
     if (!marker.file) return 2;
   }
-  RealClock().Wait(std::atoi(argv[4]));
+  RealClock clock;
+  for (int waited = 0; waited < 60000; waited += 20) {
+    FoundFile found;
+    if (files.Find(argv[4])->Next(found)) break;
+    clock.Wait(20);
+  }
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "store/MemoFile.h"
 #include "store/StatusFile.h"
+#include "tests/support/ForwardingFileSystem.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
 
@@ -18,27 +19,16 @@ namespace quorvel {
 namespace {
 
 // Remembers why the last open failed.
-class WatchedFileSystem : public FileSystem {
+class WatchedFileSystem : public test::ForwardingFileSystem {
  public:
-  explicit WatchedFileSystem(FileSystem& inner) : inner_(inner) {}
+  using ForwardingFileSystem::ForwardingFileSystem;
   OpenResult Open(const std::string& path, FileAccess access, FileShare share,
                   FileDisposition disposition) override {
-    OpenResult r = inner_.Open(path, access, share, disposition);
+    OpenResult r = ForwardingFileSystem::Open(path, access, share, disposition);
     lastError = r.error;
     return r;
   }
-  bool Delete(const std::string& path) override { return inner_.Delete(path); }
-  std::unique_ptr<FileSearch> Find(const std::string& pattern) override {
-    return inner_.Find(pattern);
-  }
-  bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
-  bool MoveOver(const std::string& from, const std::string& to) override {
-    return inner_.MoveOver(from, to);
-  }
   FileError lastError = FileError::None;
-
- private:
-  FileSystem& inner_;
 };
 
 class CountingClock : public Clock {
