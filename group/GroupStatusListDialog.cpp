@@ -10,7 +10,7 @@ GroupStatusListDialog::GroupStatusListDialog(Services& services, const std::stri
       serverName_(serverName),
       group_(group),
       members_(services, kStatusListMemberView) {
-  Exchange(IDC_SHOWN_GROUP, group_);
+  Display(IDC_SHOWN_GROUP, group_);
 }
 
 bool GroupStatusListDialog::OnInit() {

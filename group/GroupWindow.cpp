@@ -7,7 +7,7 @@ namespace quorvel {
 
 GroupWindow::GroupWindow(Services& services)
     : GroupViewWindow(kTemplateId, kGroupWindowTraits, kGroupMemberView, services) {
-  Exchange(IDC_SHOWN_GROUP, own_.group);
+  Display(IDC_SHOWN_GROUP, own_.group);
 }
 
 void GroupWindow::OnOpen() {

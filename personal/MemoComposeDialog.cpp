@@ -9,9 +9,9 @@ MemoComposeDialog::MemoComposeDialog(Services& services, const MemberAddress& ad
     : Dialog(kTemplateId, services.platform.prompt), services_(services), addressee_(addressee) {
   // The addressee's boxes are read-only and not limited: a 24-byte code from
   // the user list must not keep the typed memo from being taken.
-  Exchange(IDC_MEMO_CODE, addressee_.code);
-  Exchange(IDC_MEMO_GROUP, addressee_.group);
-  Exchange(IDC_MEMO_NAME, addressee_.name);
+  Display(IDC_MEMO_CODE, addressee_.code);
+  Display(IDC_MEMO_GROUP, addressee_.group);
+  Display(IDC_MEMO_NAME, addressee_.name);
   Exchange(IDC_MEMO_TEXT, memo_, kMemoLimit);
 }
 

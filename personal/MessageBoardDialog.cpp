@@ -18,9 +18,9 @@ const char kCannotOpenForWriting[] = "伝言ファイルが作成できません
 
 MessageBoardDialog::MessageBoardDialog(Services& services, const MemberAddress& member)
     : Dialog(kTemplateId, services.platform.prompt), services_(services), member_(member) {
-  Exchange(IDC_BOARD_NAME, member_.name);
-  Exchange(IDC_BOARD_CODE, member_.code);
-  Exchange(IDC_BOARD_GROUP, member_.group);
+  Display(IDC_BOARD_NAME, member_.name);
+  Display(IDC_BOARD_CODE, member_.code);
+  Display(IDC_BOARD_GROUP, member_.group);
 }
 
 bool MessageBoardDialog::OnInit() {

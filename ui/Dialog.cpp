@@ -35,10 +35,6 @@ void Dialog::Exchange(int controlId, std::string& value, int limit) {
   bindings_.push_back({controlId, &value, limit});
 }
 
-void Dialog::Exchange(int controlId, std::string& value) {
-  bindings_.push_back({controlId, &value, kNoLimit});
-}
-
 void Dialog::Display(int controlId, std::string& value) {
   bindings_.push_back({controlId, &value, kShownOnly});
 }
@@ -47,7 +43,7 @@ bool Dialog::TakeValues() {
   for (const Binding& b : bindings_) {
     if (b.limit == kShownOnly) continue;
     std::string text = View().GetText(b.controlId);
-    if (b.limit >= 0 && text.size() > static_cast<std::size_t>(b.limit)) {
+    if (text.size() > static_cast<std::size_t>(b.limit)) {
       prompt_.Alert(LimitMessage(b.limit));
       View().Focus(b.controlId);
       return false;

@@ -53,9 +53,6 @@ class Dialog {
   // Registers a value exchanged with an edit control, limited to `limit`
   // bytes. Values are taken in the order they were registered.
   void Exchange(int controlId, std::string& value, int limit);
-  // The same without a limit: read-only boxes, whose text the program put
-  // there itself and takes back unchanged, however long.
-  void Exchange(int controlId, std::string& value);
   // A box that only shows a value the program holds (a member's name or
   // code): ShowValues fills it, TakeValues leaves the value alone, since a
   // box may hand back other bytes than it was given (half a character).
@@ -66,12 +63,11 @@ class Dialog {
   void ShowValues();
 
  private:
-  static constexpr int kNoLimit = -1;
-  static constexpr int kShownOnly = -2;
+  static constexpr int kShownOnly = -1;
   struct Binding {
     int controlId;
     std::string* value;
-    int limit;  // kNoLimit: none; kShownOnly: never taken
+    int limit;  // kShownOnly: no limit, never taken
   };
   int templateId_;
   Prompt& prompt_;

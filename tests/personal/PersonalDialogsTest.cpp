@@ -42,6 +42,21 @@ TEST_F(PersonalDialogsTest, AMemoToALongUserListCodeIsSentAsTyped) {
   EXPECT_TRUE(view.ended);
 }
 
+// A code read from a hand-made file may end in half a character, which a
+// box hands back as other bytes: the memo still goes to that member.
+TEST_F(PersonalDialogsTest, AMemoGoesToTheAddresseeNotWhatTheBoxesGiveBack) {
+  const std::string code = "C\x82";
+  desk.PutMember("営業", code, "x " + Encode(code) + " In 1999061508000000\n");
+  MemoComposeDialog dialog(desk.services, Member(code));
+  Open(dialog);
+  view.texts[IDC_MEMO_CODE] = "C\x81\x45";
+  view.texts[IDC_MEMO_GROUP] = "";
+  view.texts[IDC_MEMO_TEXT] = "至急";
+  dialog.OnCommand(kIdOk, kNotifyClicked);
+  EXPECT_TRUE(desk.prompt.shown.empty());
+  EXPECT_EQ(Memos(code), Encode("至急") + "\n");
+}
+
 TEST_F(PersonalDialogsTest, DeletingOnTheBoardKeepsAMemoSentMeanwhile) {
   desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
   test::WriteFileBytes(desk.MemoPath("営業", "B02"), "a\nb\n");
