@@ -10,7 +10,7 @@ EditionSelectDialog::EditionSelectDialog(Services& services, EditionWindows& edi
 
 bool EditionSelectDialog::OnInit() {
   Dialog::OnInit();
-  const std::string item = View().LoadString(kVersionStringId);
+  const std::string item = View().LoadText(kVersionStringId);
   if (!item.empty()) View().AppendSystemMenuItem(kVersionCommand, item, true);
   View().SetIcons(IDI_CHOOSER);
   return true;
@@ -37,8 +37,8 @@ void EditionSelectDialog::OnCommand(int id, int notification) {
   running_ = false;
 }
 
-bool EditionSelectDialog::OnSysCommand(int command) {
-  if ((command & 0xFFF0) != kVersionCommand) return false;
+bool EditionSelectDialog::OnSystemCommand(int command) {
+  if (command != kVersionCommand) return false;
   AboutDialog about(services_);
   services_.runner.Run(about);
   return true;
@@ -53,11 +53,6 @@ void EditionSelectDialog::OnPaint() {
                   (client.Height() - icon.cy + 1) / 2);
 }
 
-bool EditionSelectDialog::OnMessage(unsigned message, std::uintptr_t /*wParam*/,
-                                    std::intptr_t /*lParam*/, std::intptr_t& result) {
-  if (message != kQueryDragIconMessage) return false;
-  result = View().IconHandle(IDI_CHOOSER);
-  return true;
-}
+int EditionSelectDialog::DragIcon() { return IDI_CHOOSER; }
 
 }  // namespace quorvel

@@ -21,11 +21,10 @@ class EditionSelectDialog : public Dialog {
   bool OnInit() override;
   void OnCommand(int id, int notification) override;
   bool OnOK() override { return false; }  // the OK button is hidden and disabled
-  bool OnSysCommand(int command) override;
+  bool OnSystemCommand(int command) override;
   // Minimised, the chooser paints its own icon in the middle.
   void OnPaint() override;
-  bool OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                 std::intptr_t& result) override;
+  int DragIcon() override;
 
  private:
   Services& services_;

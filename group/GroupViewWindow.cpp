@@ -21,8 +21,8 @@ void GroupViewWindow::AddAutoRefreshItem() {
   View().CheckSystemMenuItem(kAutoRefreshCommand, autoRefresh_);
 }
 
-bool GroupViewWindow::OnSysCommand(int command) {
-  if ((command & 0xFFF0) != kAutoRefreshCommand) return MainWindow::OnSysCommand(command);
+bool GroupViewWindow::OnSystemCommand(int command) {
+  if (command != kAutoRefreshCommand) return MainWindow::OnSystemCommand(command);
   autoRefresh_ = !autoRefresh_;
   services_.profile.WriteInt(kSystemSection, kAutoRefreshKey, autoRefresh_ ? 1 : 0);
   View().CheckSystemMenuItem(kAutoRefreshCommand, autoRefresh_);
@@ -65,20 +65,13 @@ void GroupViewWindow::OnActivationRequest() {
   if (pending_) RefreshByItself();
 }
 
-bool GroupViewWindow::OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t /*lParam*/,
-                                std::intptr_t& result) {
-  if (message == kFolderChangedMessage) {
-    RefreshByItself();
-    result = 0;
-    return true;
-  }
-  // A modal child disables this window while it runs and enables it again
-  // as it closes: that is when a change held back is shown.
-  if (message == kEnableMessage) {
-    childOpen_ = wParam == 0;
-    if (!childOpen_ && pending_) RefreshByItself();
-  }
-  return false;
+void GroupViewWindow::OnFolderChanged() { RefreshByItself(); }
+
+// A modal child disables this window while it runs and enables it again as
+// it closes: that is when a change held back is shown.
+void GroupViewWindow::OnEnabled(bool enabled) {
+  childOpen_ = !enabled;
+  if (!childOpen_ && pending_) RefreshByItself();
 }
 
 void GroupViewWindow::OnClose() {

@@ -17,10 +17,11 @@ class GroupViewWindow : public MainWindow {
  public:
   static constexpr int kAutoRefreshCommand = IDM_AUTO_REFRESH;
 
-  bool OnSysCommand(int command) override;
+  bool OnSystemCommand(int command) override;
   void OnActivationRequest() override;
-  bool OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                 std::intptr_t& result) override;
+  // The watched folder changed.
+  void OnFolderChanged() override;
+  void OnEnabled(bool enabled) override;
 
   bool AutoRefresh() const { return autoRefresh_; }
   const MemberList& Members() const { return members_.Members(); }

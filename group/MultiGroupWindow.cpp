@@ -25,8 +25,8 @@ void MultiGroupWindow::OnOpen() {
   FillGroupList();
 }
 
-bool MultiGroupWindow::OnSysCommand(int command) {
-  if ((command & 0xFFF0) != kEditionSelectCommand) return GroupViewWindow::OnSysCommand(command);
+bool MultiGroupWindow::OnSystemCommand(int command) {
+  if (command != kEditionSelectCommand) return GroupViewWindow::OnSystemCommand(command);
   services_.opener.ChooseEdition();
   return true;
 }

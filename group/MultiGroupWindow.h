@@ -29,7 +29,7 @@ class MultiGroupWindow : public GroupViewWindow {
                             std::string groupListPath = kGroupListFileName);
 
   void OnCommand(int id, int notification) override;
-  bool OnSysCommand(int command) override;
+  bool OnSystemCommand(int command) override;
 
   void RefreshMembers();
 

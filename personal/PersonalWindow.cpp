@@ -93,9 +93,8 @@ void PersonalWindow::StartMemoNotice() {
   ShowMemoCount(false);
 }
 
-bool PersonalWindow::OnSysCommand(int command) {
-  if (proxyInput_ || (command & 0xFFF0) != kMemoNoticeCommand)
-    return StatusPanel::OnSysCommand(command);
+bool PersonalWindow::OnSystemCommand(int command) {
+  if (proxyInput_ || command != kMemoNoticeCommand) return StatusPanel::OnSystemCommand(command);
   memoNotice_ = !memoNotice_;
   services_.profile.WriteInt(kPersonalSection, kMemoNoticeKey, memoNotice_ ? 1 : 0);
   View().CheckSystemMenuItem(kMemoNoticeCommand, memoNotice_);
@@ -168,26 +167,15 @@ void PersonalWindow::OnTimer(int id) {
   if (id == kMemoRecountTimer) ShowMemoCount(true);
 }
 
-void PersonalWindow::OnSessionChange(int change) {
-  if (change == kSessionLock && idleSpell_.Lock()) PressAutomatically(kOnLockKey);
-  if (change == kSessionUnlock) {
+void PersonalWindow::OnSessionChange(SessionChange change) {
+  if (change == SessionChange::Lock && idleSpell_.Lock()) PressAutomatically(kOnLockKey);
+  if (change == SessionChange::Unlock) {
     idleSpell_.Unlock();
     PressAutomatically(kOnUnlockKey);
   }
 }
 
-bool PersonalWindow::OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t /*lParam*/,
-                               std::intptr_t& result) {
-  if (message == kFolderChangedMessage) {
-    ShowMemoCount(true);
-    result = 0;
-    return true;
-  }
-  if (message != kSessionChangeMessage) return false;
-  OnSessionChange(static_cast<int>(wParam));
-  result = 0;
-  return true;
-}
+void PersonalWindow::OnFolderChanged() { ShowMemoCount(true); }
 
 void PersonalWindow::OnCommand(int id, int notification) {
   if (id == kSettingsId) {

@@ -26,10 +26,11 @@ class PersonalWindow : public StatusPanel {
   void OnCommand(int id, int notification) override;
   // Lock and unlock of the desk's session: the automatic statuses of
   // "OnLock" and "OnUnlock", as log-off has "OnExit".
-  bool OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                 std::intptr_t& result) override;
+  void OnSessionChange(SessionChange change) override;
+  // The group folder changed: the memo count again.
+  void OnFolderChanged() override;
   // "伝言の通知" on the system menu of the desk's own window.
-  bool OnSysCommand(int command) override;
+  bool OnSystemCommand(int command) override;
   // The idle check and the retry of a memo count that found the file held.
   void OnTimer(int id) override;
 
@@ -50,7 +51,6 @@ class PersonalWindow : public StatusPanel {
   void ShowMemoCount(bool cue);
   void StartIdleCheck();
   void CheckIdle();
-  void OnSessionChange(int change);
 
   bool proxyInput_ = false;
   bool mayIconise_ = true;

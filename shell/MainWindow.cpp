@@ -6,14 +6,48 @@
 
 namespace quorvel {
 
-const MainWindowTraits kPersonalWindowTraits = {
-    "Quorvelパーソナル", IDC_PANEL_ICONISE, kIdCancel, IDI_PERSONAL, IDI_PERSONAL_TRAY, false, 1};
-const MainWindowTraits kGroupWindowTraits = {
-    "Quorvelグループ", kIdCancel, IDC_CLOSE_WINDOW, IDI_GROUP, IDI_GROUP_TRAY, true, 2};
-const MainWindowTraits kMultiUserWindowTraits = {
-    "Quorvelマルチユーザー", IDC_PANEL_ICONISE, kIdCancel, IDI_MULTIUSER, IDI_MULTIUSER_TRAY, false, 3};
-const MainWindowTraits kMultiGroupWindowTraits = {
-    "Quorvelマルチグループ", kIdCancel, IDC_CLOSE_WINDOW, IDI_MULTIGROUP, IDI_MULTIGROUP_TRAY, true, 4};
+const MainWindowTraits kPersonalWindowTraits = [] {
+  MainWindowTraits t;
+  t.title = "Quorvelパーソナル";
+  t.iconiseControl = IDC_PANEL_ICONISE;
+  t.closeControl = kIdCancel;
+  t.windowIcon = IDI_PERSONAL;
+  t.trayIcon = IDI_PERSONAL_TRAY;
+  t.edition = 1;
+  return t;
+}();
+const MainWindowTraits kGroupWindowTraits = [] {
+  MainWindowTraits t;
+  t.title = "Quorvelグループ";
+  t.iconiseControl = kIdCancel;
+  t.closeControl = IDC_CLOSE_WINDOW;
+  t.windowIcon = IDI_GROUP;
+  t.trayIcon = IDI_GROUP_TRAY;
+  t.trayRestoreRefreshes = true;
+  t.edition = 2;
+  return t;
+}();
+const MainWindowTraits kMultiUserWindowTraits = [] {
+  MainWindowTraits t;
+  t.title = "Quorvelマルチユーザー";
+  t.iconiseControl = IDC_PANEL_ICONISE;
+  t.closeControl = kIdCancel;
+  t.windowIcon = IDI_MULTIUSER;
+  t.trayIcon = IDI_MULTIUSER_TRAY;
+  t.edition = 3;
+  return t;
+}();
+const MainWindowTraits kMultiGroupWindowTraits = [] {
+  MainWindowTraits t;
+  t.title = "Quorvelマルチグループ";
+  t.iconiseControl = kIdCancel;
+  t.closeControl = IDC_CLOSE_WINDOW;
+  t.windowIcon = IDI_MULTIGROUP;
+  t.trayIcon = IDI_MULTIGROUP_TRAY;
+  t.trayRestoreRefreshes = true;
+  t.edition = 4;
+  return t;
+}();
 
 const char kTrayTip[] = "Quorvel";
 
@@ -66,7 +100,7 @@ void MainWindow::RunOpenSteps() {
   // it never finds itself here.
   handedOver_ = View().PostActivationRequest(traits_.title);
   if (handedOver_) View().End(0);
-  const std::string item = View().LoadString(kVersionStringId);
+  const std::string item = View().LoadText(kVersionStringId);
   if (!item.empty()) View().AppendSystemMenuItem(kVersionCommand, item, true);
   View().SetIcons(traits_.windowIcon);
 }
@@ -131,8 +165,8 @@ void MainWindow::OnTaskbarCreated() {
   iconised_ = false;
 }
 
-bool MainWindow::OnSysCommand(int command) {
-  if ((command & 0xFFF0) != kVersionCommand) return false;
+bool MainWindow::OnSystemCommand(int command) {
+  if (command != kVersionCommand) return false;
   VersionPanel panel(services_);
   panel.SetEdition(traits_.edition);
   services_.runner.Run(panel);

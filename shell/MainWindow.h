@@ -8,15 +8,15 @@
 
 namespace quorvel {
 
-// The per-window constants of the shared behaviour.
+// The per-window constants of the shared behaviour, set by name.
 struct MainWindowTraits {
-  const char* title;          // looked for at opening, then set
-  int iconiseControl;         // 2 makes Esc and the close box iconise too
-  int closeControl;           // 2 ends with cancel, any other id ends with 0
-  int windowIcon;             // big and small
-  int trayIcon;
-  bool trayRestoreRefreshes;  // a left press on the tray icon reloads the list
-  int edition;                // passed to the version panel
+  const char* title = "";             // looked for at opening, then set
+  int iconiseControl = 0;             // 2 makes Esc and the close box iconise too
+  int closeControl = 0;               // 2 ends with cancel, any other id ends with 0
+  int windowIcon = 0;                 // big and small
+  int trayIcon = 0;
+  bool trayRestoreRefreshes = false;  // a left press on the tray icon reloads the list
+  int edition = 0;                    // passed to the version panel
 };
 
 extern const MainWindowTraits kPersonalWindowTraits;
@@ -47,7 +47,7 @@ class MainWindow : public Dialog {
   void OnCancel() override;  // Esc and the close box: iconise or end, per traits
   void OnTrayMessage(int mouseMessage) override;
   void OnActivationRequest() override;
-  bool OnSysCommand(int command) override;
+  bool OnSystemCommand(int command) override;
   void OnTaskbarCreated() override;
 
   bool Iconised() const { return iconised_; }

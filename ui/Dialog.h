@@ -8,6 +8,9 @@
 
 namespace quorvel {
 
+// A change of the desk's session, as the host reports it.
+enum class SessionChange { Lock, Unlock, Other };
+
 // A modal dialog's behaviour. The host attaches a view for the life of the
 // window and forwards its messages to the handlers below.
 class Dialog {
@@ -32,13 +35,25 @@ class Dialog {
   virtual void OnCancel();  // default: ends with 2
   virtual void OnTimer(int /*id*/) {}
   virtual void OnPaint() {}
-  // True when handled; otherwise the system's default processing runs.
-  virtual bool OnSysCommand(int /*command*/) { return false; }
+  // A system-menu command, without the low bits the system keeps for
+  // itself. True when handled; otherwise the system's default processing
+  // runs.
+  virtual bool OnSystemCommand(int /*command*/) { return false; }
   virtual void OnDestroy() {}
   virtual void OnTrayMessage(int /*mouseMessage*/) {}
   virtual void OnActivationRequest() {}
   virtual void OnEndSession(bool /*ending*/) {}
   virtual void OnTaskbarCreated() {}
+  // Off while a modal child runs, on again as it closes. The system's own
+  // processing follows either way.
+  virtual void OnEnabled(bool /*enabled*/) {}
+  // Only while the view watches session changes.
+  virtual void OnSessionChange(SessionChange /*change*/) {}
+  // Only while the view watches a folder.
+  virtual void OnFolderChanged() {}
+  // The icon the system shows while the iconised window is dragged; 0 for
+  // the system's own.
+  virtual int DragIcon() { return 0; }
   // Any message no handler above covers. True when handled, with the
   // message's result; otherwise the system's default processing runs.
   virtual bool OnMessage(unsigned /*message*/, std::uintptr_t /*wParam*/,

@@ -4,12 +4,6 @@
 #include <cstdint>
 #include <string>
 
-// windows.h, where included first, would rename LoadString below to
-// LoadStringA in some files and not in others.
-#ifdef LoadString
-#undef LoadString
-#endif
-
 namespace quorvel {
 
 struct Rect {
@@ -57,7 +51,7 @@ class DialogView {
   virtual Rect DesktopRect() = 0;
   virtual void Place(int left, int top, int width, int height) = 0;  // on top, shown
   virtual void SetIcons(int iconId) = 0;                             // big, then small
-  virtual std::string LoadString(int stringId) = 0;
+  virtual std::string LoadText(int stringId) = 0;  // from the string table
   // The item at the end of the system menu, after a separator when asked;
   // false when the window has no system menu.
   virtual bool AppendSystemMenuItem(int command, const std::string& text,
@@ -79,16 +73,14 @@ class DialogView {
   virtual void DrawIcon(int iconId, int x, int y) = 0;  // while painting only
   virtual void EraseIconBackground() = 0;               // while painting only
   virtual Size IconSize() = 0;                          // the system's standard icon
-  // The icon as the system hands it out, for messages that answer with one.
-  virtual std::intptr_t IconHandle(int iconId) = 0;
 
-  // Session changes of this window's own session (lock, unlock) arrive as
-  // messages while on; every "on" is followed by an "off" before the window
-  // goes.
+  // Session changes of this window's own session (lock, unlock) reach
+  // OnSessionChange while on; every "on" is followed by an "off" before
+  // the window goes.
   virtual void WatchSessionChanges(bool on) = 0;
-  // Changes of the folder's files arrive as the folder-changed message, a
-  // burst as one, and once a minute whatever happened (the folder may give
-  // no notifications, or stop giving them); an empty folder ends the watch,
+  // Changes of the folder's files reach OnFolderChanged, a burst as one,
+  // and once a minute whatever happened (the folder may give no
+  // notifications, or stop giving them); an empty folder ends the watch,
   // as does the window's end. Returns at once, whatever the server does.
   virtual void WatchFolder(const std::string& folder) = 0;
 

@@ -59,10 +59,7 @@ TEST_F(EditionSelectTest, MinimisedItPaintsItsIconInTheMiddle) {
   EXPECT_EQ(view.drawn[0].x, (160 - 32 + 1) / 2);
   EXPECT_EQ(view.drawn[0].y, 0) << "(31 - 32 + 1) / 2";
 
-  std::intptr_t icon = 0;
-  EXPECT_TRUE(chooser.OnMessage(kQueryDragIconMessage, 0, 0, icon));
-  EXPECT_EQ(icon, view.IconHandle(IDI_CHOOSER));
-  EXPECT_FALSE(chooser.OnMessage(0x0400, 0, 0, icon));
+  EXPECT_EQ(chooser.DragIcon(), IDI_CHOOSER);
 }
 
 }  // namespace

@@ -19,14 +19,8 @@ struct LiveBoardTest : test::WindowFixture<MultiGroupWindow> {
     view.ListSelect(IDC_GROUP_LIST, 0);
     window.OnCommand(IDC_GROUP_LIST, kNotifySelChange);
   }
-  void Changed() {
-    std::intptr_t result = 0;
-    window.OnMessage(kFolderChangedMessage, 0, 0, result);
-  }
-  void Enable(bool on) {
-    std::intptr_t result = 0;
-    EXPECT_FALSE(window.OnMessage(kEnableMessage, on ? 1 : 0, 0, result)) << "the system's too";
-  }
+  void Changed() { window.OnFolderChanged(); }
+  void Enable(bool on) { window.OnEnabled(on); }
   std::vector<std::string>& Lines() { return view.Lines(IDC_MEMBER_LIST); }
 };
 
@@ -44,7 +38,7 @@ TEST_F(LiveBoardTest, OffByDefaultTheListChangesOnlyWhenAsked) {
 TEST_F(LiveBoardTest, OnAChangeRefreshesQuietlyKeepingTheSelectedMember) {
   desk.PutMember("g", "B02", "Jiro B02 In 1999061509301500\n");
   OpenOn("g");
-  EXPECT_TRUE(window.OnSysCommand(kLive));
+  EXPECT_TRUE(window.OnSystemCommand(kLive));
   EXPECT_TRUE(view.menuChecks[kLive]);
   EXPECT_EQ(desk.profile.ReadText("System", "AutoRefresh", ""), "1");
   EXPECT_EQ(view.watchedFolder, desk.GroupFolder("g"));
@@ -65,7 +59,7 @@ TEST_F(LiveBoardTest, OnAChangeRefreshesQuietlyKeepingTheSelectedMember) {
   window.OnCommand(IDC_REFRESH, kNotifyClicked);
   EXPECT_EQ(desk.prompt.shown.size(), 1u);
 
-  EXPECT_TRUE(window.OnSysCommand(kLive));
+  EXPECT_TRUE(window.OnSystemCommand(kLive));
   EXPECT_EQ(desk.profile.ReadText("System", "AutoRefresh", ""), "0");
   EXPECT_EQ(view.watchedFolder, "");
 }

@@ -324,9 +324,9 @@ TEST_F(MultiGroupWindowTest, TheSecondSystemMenuItemRunsTheEditionChooser) {
   ASSERT_EQ(view.systemMenu.size(), 3u);
   EXPECT_EQ(view.systemMenu[1], (std::pair<int, std::string>{32, "エディション選択"}));
   EXPECT_EQ(view.systemMenuSeparators, 1);
-  EXPECT_TRUE(window.OnSysCommand(32));
+  EXPECT_TRUE(window.OnSystemCommand(32));
   EXPECT_EQ(desk.runner.runs, std::vector<int>{102});
-  EXPECT_FALSE(window.OnSysCommand(0xF060)) << "other commands go to the system";
+  EXPECT_FALSE(window.OnSystemCommand(0xF060)) << "other commands go to the system";
 }
 
 TEST_F(MultiGroupWindowTest, CloseEndsWithZero) {

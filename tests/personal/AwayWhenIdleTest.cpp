@@ -45,10 +45,7 @@ struct AwayWhenIdleTest : ::testing::Test {
     window.OnTimer(kIdleTimer);
     return window.StatusText();
   }
-  void Session(int change) {
-    std::intptr_t result = 0;
-    window.OnMessage(kSessionChangeMessage, static_cast<std::uintptr_t>(change), 1, result);
-  }
+  void Session(SessionChange change) { window.OnSessionChange(change); }
 };
 
 TEST_F(AwayWhenIdleTest, OnePressPerIdleSpellAndTheUnlockButtonAtTheNextInput) {
@@ -71,19 +68,19 @@ TEST_F(AwayWhenIdleTest, OnePressPerIdleSpellAndTheUnlockButtonAtTheNextInput) {
 TEST_F(AwayWhenIdleTest, ALockInsideAnIdleSpellPressesOnceAndTheUnlockEndsIt) {
   Open();
   EXPECT_EQ(After(10 * kMinute), "離席 ") << "IdleMinutes absent: 10";
-  Session(kSessionLock);
+  Session(SessionChange::Lock);
   EXPECT_EQ(window.StatusText(), "離席 ") << "the lock adds no press";
-  Session(kSessionUnlock);
+  Session(SessionChange::Unlock);
   EXPECT_EQ(window.StatusText(), "在席 ");
   // The input that unlocked is no second return.
   desk.profile.Set("Button", "Button1", "戻り");
   EXPECT_EQ(After(100), "在席 ");
 
   // Locked first, then left idle behind the lock: the lock's button only.
-  Session(kSessionLock);
+  Session(SessionChange::Lock);
   EXPECT_EQ(window.StatusText(), "ロック中 ");
   EXPECT_EQ(After(20 * kMinute), "ロック中 ");
-  Session(kSessionUnlock);
+  Session(SessionChange::Unlock);
   EXPECT_EQ(window.StatusText(), "戻り ");
 }
 

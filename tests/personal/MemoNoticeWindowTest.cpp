@@ -25,8 +25,7 @@ struct MemoNoticeWindowTest : ::testing::Test {
   void Memos(const std::string& bytes) { test::WriteFileBytes(desk.MemoPath("営業", "B02"), bytes); }
   // What the folder watch posts after a change in the group folder.
   void FolderChanged() {
-    std::intptr_t result = -1;
-    EXPECT_TRUE(window.OnMessage(kFolderChangedMessage, 0, 0, result));
+    window.OnFolderChanged();
   }
   std::string Caption() { return view.texts[IDC_PANEL_CHECK_MEMOS]; }
 };
@@ -39,13 +38,13 @@ TEST_F(MemoNoticeWindowTest, TheCommandTurnsTheNoticeOnAndOffAndTheProfileKeepsI
   EXPECT_EQ(Caption(), "伝言を確認") << "off: no count";
   EXPECT_EQ(view.folderWatches, 0) << "off: nothing watched";
 
-  EXPECT_TRUE(window.OnSysCommand(64));
+  EXPECT_TRUE(window.OnSystemCommand(64));
   EXPECT_TRUE(view.menuChecks[64]);
   EXPECT_EQ(desk.profile.ReadText("Personal", "MemoNotice"), "1");
   EXPECT_EQ(view.watchedFolder, desk.GroupFolder("営業"));
   EXPECT_EQ(Caption(), "伝言を確認 (2)");
 
-  window.OnSysCommand(64 | 2);  // the system keeps the low bits for itself
+  window.OnSystemCommand(64);
   EXPECT_FALSE(view.menuChecks[64]);
   EXPECT_EQ(desk.profile.ReadText("Personal", "MemoNotice"), "0");
   EXPECT_EQ(view.watchedFolder, "");
@@ -137,7 +136,7 @@ TEST_F(MemoNoticeWindowTest, AProxyWindowHasNoNotice) {
   Open();
   for (const auto& item : view.systemMenu) EXPECT_NE(item.first, 64);
   EXPECT_EQ(view.folderWatches, 0);
-  EXPECT_FALSE(window.OnSysCommand(64));
+  EXPECT_FALSE(window.OnSystemCommand(64));
 }
 
 }  // namespace

@@ -75,14 +75,12 @@ TEST_F(PersonalWindowTest, LockAndUnlockPressTheirButtonsWhileTheWindowIsOpen) {
   desk.profile.Set("Button", "Button1", "在席");
   Open();
   EXPECT_TRUE(view.watchingSession);
-  std::intptr_t result = -1;
-  EXPECT_TRUE(window.OnMessage(kSessionChangeMessage, kSessionLock, 1, result));
+  window.OnSessionChange(SessionChange::Lock);
   EXPECT_EQ(window.StatusText(), "離席 ");
-  window.OnMessage(kSessionChangeMessage, 1 /* console connect */, 1, result);
+  window.OnSessionChange(SessionChange::Other);  // a console connect
   EXPECT_EQ(window.StatusText(), "離席 ");
-  window.OnMessage(kSessionChangeMessage, kSessionUnlock, 1, result);
+  window.OnSessionChange(SessionChange::Unlock);
   EXPECT_EQ(window.StatusText(), "在席 ");
-  EXPECT_FALSE(window.OnMessage(0x0400, 0, 0, result));
   window.OnDestroy();
   EXPECT_FALSE(view.watchingSession) << "the registration ends with the window";
 
@@ -93,7 +91,7 @@ TEST_F(PersonalWindowTest, LockAndUnlockPressTheirButtonsWhileTheWindowIsOpen) {
   proxy.Attach(&proxyView);
   proxy.OnInit();
   EXPECT_FALSE(proxyView.watchingSession);
-  proxy.OnMessage(kSessionChangeMessage, kSessionLock, 1, result);
+  proxy.OnSessionChange(SessionChange::Lock);
   EXPECT_FALSE(test::PathExists(desk.StatusPath("営業", "A01")));
 }
 
@@ -101,12 +99,11 @@ TEST_F(PersonalWindowTest, AutomaticNumbersBeyondTheButtonsPressNothing) {
   desk.SetIdentity("鈴木", "B02", "営業");
   desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
   Open();
-  std::intptr_t result = 0;
   for (const char* number : {"22", "99999999999", "0"}) {
     for (const char* key : {"OnExit", "OnLock", "OnUnlock"}) desk.profile.Set("Personal", key, number);
     window.OnEndSession(true);
-    window.OnMessage(kSessionChangeMessage, kSessionLock, 1, result);
-    window.OnMessage(kSessionChangeMessage, kSessionUnlock, 1, result);
+    window.OnSessionChange(SessionChange::Lock);
+    window.OnSessionChange(SessionChange::Unlock);
     EXPECT_EQ(StatusFile(), "x B02 In 1999061508000000\n") << number;
   }
 }

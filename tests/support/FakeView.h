@@ -58,7 +58,7 @@ class FakeView : public DialogView {
     ++placeCalls;
   }
   void SetIcons(int iconId) override { icon = iconId; }
-  std::string LoadString(int stringId) override { return strings[stringId]; }
+  std::string LoadText(int stringId) override { return strings[stringId]; }
   bool AppendSystemMenuItem(int command, const std::string& text, bool separatorBefore) override {
     if (!hasSystemMenu) return false;
     if (separatorBefore) ++systemMenuSeparators;
@@ -89,7 +89,6 @@ class FakeView : public DialogView {
   void DrawIcon(int iconId, int x, int y) override { drawn.push_back({iconId, x, y}); }
   void EraseIconBackground() override { ++iconBackgroundErased; }
   Size IconSize() override { return iconSize; }
-  std::intptr_t IconHandle(int iconId) override { return 0x10000 + iconId; }
   void WatchSessionChanges(bool on) override { watchingSession = on; }
   void WatchFolder(const std::string& folder) override {
     watchedFolder = folder;

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <wtsapi32.h>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "tests/support/RecordingPrompt.h"
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
+#include "ui/win32/ProgramMessages.h"
 #include "ui/win32/Win32DialogRunner.h"
 #include "ui/win32/Win32DialogView.h"
 
@@ -183,10 +185,14 @@ class ProbeDialog : public FileDropDialog {
     Dialog::OnCommand(id, notification);
   }
   void OnTimer(int id) override { timers.push_back(id); }
-  bool OnSysCommand(int command) override {
+  bool OnSystemCommand(int command) override {
     sysCommands.push_back(command);
-    return (command & 0xFFF0) == kVersionCommand;
+    return command == kVersionCommand;
   }
+  void OnEnabled(bool enabled) override { enables.push_back(enabled); }
+  void OnSessionChange(SessionChange change) override { sessionChanges.push_back(change); }
+  void OnFolderChanged() override { ++folderChanges; }
+  int DragIcon() override { return IDI_MULTIGROUP; }
   void OnTrayMessage(int mouse) override { trayMessages.push_back(mouse); }
   void OnActivationRequest() override { ++activations; }
   void OnDestroy() override { ++destroys; }
@@ -195,15 +201,17 @@ class ProbeDialog : public FileDropDialog {
   }
   bool OnMessage(unsigned message, std::uintptr_t, std::intptr_t, std::intptr_t& result) override {
     if (message == WM_USER + 7) result = 1234;
-    else if (message == WM_QUERYDRAGICON) result = 77;
+    else if (message == WM_COMPAREITEM) result = 77;
     else return false;
     return true;
   }
 
   std::string group, server;
   bool throwOnInit = false;
-  int inits = 0, destroys = 0, activations = 0;
+  int inits = 0, destroys = 0, activations = 0, folderChanges = 0;
   std::vector<int> commands, timers, sysCommands, trayMessages;
+  std::vector<bool> enables;
+  std::vector<SessionChange> sessionChanges;
   std::vector<std::vector<std::string>> drops;
   Dialog* child = nullptr;
   DialogRunner* runner = nullptr;
@@ -357,8 +365,8 @@ TEST(Win32Host, ViewDrivesRealControls) {
     v.SetTitle("Quorvelテスト窓");
     GetWindowTextA(w, title, sizeof title);
     EXPECT_STREQ(title, "Quorvelテスト窓");
-    EXPECT_EQ(v.LoadString(101), "バージョン情報");
-    EXPECT_EQ(v.LoadString(4000), "");
+    EXPECT_EQ(v.LoadText(101), "バージョン情報");
+    EXPECT_EQ(v.LoadText(4000), "");
     ASSERT_TRUE(v.AppendSystemMenuItem(16, "バージョン情報", true));
     HMENU menu = GetSystemMenu(w, FALSE);
     const int items = GetMenuItemCount(menu);
@@ -384,7 +392,15 @@ TEST(Win32Host, ViewDrivesRealControls) {
     EXPECT_TRUE(v.PostActivationRequest("Quorvelテスト窓"));
     EXPECT_FALSE(v.PostActivationRequest("Quorvelどこにもない窓"));
     SendMessageA(w, kTrayMessage, 1001, WM_LBUTTONDOWN);
+    SendMessageA(w, kFolderChangedMessage, 0, 0);
+    // The system's messages, as the typed hooks.
     SendMessageA(w, WM_SYSCOMMAND, 16, 0);
+    SendMessageA(w, WM_SYSCOMMAND, 16 | 0x3, 0);  // low bits are the system's
+    SendMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EnableWindow(w, FALSE);
+    EnableWindow(w, TRUE);
+    for (WPARAM code : {WTS_SESSION_LOCK, WTS_CONSOLE_CONNECT, WTS_SESSION_UNLOCK})
+      SendMessageA(w, WM_WTSSESSION_CHANGE, code, 1);
   });
   script.At(60, [&](HWND) { dialog.V().StartTimer(7, 30); });
   std::size_t ticksSeen = 0;
@@ -402,7 +418,12 @@ TEST(Win32Host, ViewDrivesRealControls) {
   for (int id : dialog.timers) EXPECT_EQ(id, 7);
   EXPECT_EQ(dialog.activations, 1);
   EXPECT_EQ(dialog.trayMessages, (std::vector<int>{WM_LBUTTONDOWN}));
-  EXPECT_EQ(dialog.sysCommands, (std::vector<int>{16}));
+  EXPECT_EQ(dialog.sysCommands, (std::vector<int>{16, 16, SC_RESTORE}));
+  EXPECT_EQ(dialog.folderChanges, 1);
+  EXPECT_EQ(dialog.enables, (std::vector<bool>{false, true}));
+  EXPECT_EQ(dialog.sessionChanges, (std::vector<SessionChange>{SessionChange::Lock,
+                                                                SessionChange::Other,
+                                                                SessionChange::Unlock}));
 }
 
 // A drop handle as the shell makes it: DROPFILES, then NUL-ended ANSI paths
@@ -427,12 +448,13 @@ TEST(Win32Host, OtherMessagesReachOnMessageWithTheirResults) {
   RecordingPrompt prompt;
   Win32DialogRunner runner(prompt);
   ProbeDialog dialog(140, prompt);
-  LRESULT own = 0, dragIcon = 0, unhandled = -1;
+  LRESULT own = 0, compared = 0, dragIcon = 0, unhandled = -1;
   bool iconic = false, restored = true;
   ThreadScript script;
   script.At(50, [&](HWND w) {
-    own = SendMessageA(w, WM_USER + 7, 0, 0);        // through DWLP_MSGRESULT
-    dragIcon = SendMessageA(w, WM_QUERYDRAGICON, 0, 0);  // returned directly
+    own = SendMessageA(w, WM_USER + 7, 0, 0);       // through DWLP_MSGRESULT
+    compared = SendMessageA(w, WM_COMPAREITEM, 0, 0);  // returned directly
+    dragIcon = SendMessageA(w, WM_QUERYDRAGICON, 0, 0);
     unhandled = SendMessageA(w, WM_USER + 8, 0, 0);
     dialog.V().ShowWindow(WindowShow::Minimize);
     iconic = dialog.V().IsIconic();
@@ -443,7 +465,10 @@ TEST(Win32Host, OtherMessagesReachOnMessageWithTheirResults) {
   script.Start();
   EXPECT_EQ(runner.Run(dialog), 2);
   EXPECT_EQ(own, 1234);
-  EXPECT_EQ(dragIcon, 77);
+  EXPECT_EQ(compared, 77);
+  EXPECT_EQ(dragIcon, reinterpret_cast<LRESULT>(
+                          LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MULTIGROUP))));
+  EXPECT_NE(dragIcon, 0);
   EXPECT_EQ(unhandled, 0);
   EXPECT_TRUE(iconic);
   EXPECT_TRUE(restored);

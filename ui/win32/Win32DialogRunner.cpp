@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
+#include <wtsapi32.h>
 
 #include <exception>
 #include <memory>
@@ -10,9 +11,22 @@
 
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
+#include "ui/win32/ProgramMessages.h"
 #include "ui/win32/Win32DialogView.h"
 
 namespace quorvel {
+
+// The portable windows' copies of the system's numbers.
+static_assert(kIdOk == IDOK && kIdCancel == IDCANCEL, "dialog result ids");
+static_assert(kNotifyClicked == BN_CLICKED, "button notification");
+static_assert(kNotifySelChange == LBN_SELCHANGE && kNotifySelChange == CBN_SELCHANGE,
+              "selection notification");
+static_assert(kNotifyDoubleClick == LBN_DBLCLK, "double-click notification");
+static_assert(kMouseLeftDown == WM_LBUTTONDOWN, "tray restore press");
+// The system keeps the low four bits of a system command for itself, so the
+// program's own items are multiples of 16.
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
+static_assert((kVersionCommand & ~kSystemCommandMask) == 0, "version item");
 
 constexpr char kCaption[] = "Quorvel Multi Group";
 constexpr char kFailureText[] = "予期しないエラーが発生しました。";
@@ -123,6 +137,12 @@ bool ReturnsDirectly(UINT message) {
          message == WM_QUERYDRAGICON || message == WM_INITDIALOG;
 }
 
+SessionChange ToSessionChange(WPARAM code) {
+  if (code == WTS_SESSION_LOCK) return SessionChange::Lock;
+  if (code == WTS_SESSION_UNLOCK) return SessionChange::Unlock;
+  return SessionChange::Other;
+}
+
 INT_PTR Route(Session& s, UINT message, WPARAM wParam, LPARAM lParam) {
   Dialog& dialog = *s.dialog;
   switch (message) {
@@ -147,7 +167,8 @@ INT_PTR Route(Session& s, UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_SYSCOMMAND:
-      return dialog.OnSysCommand(static_cast<int>(wParam)) ? TRUE : FALSE;
+      return dialog.OnSystemCommand(static_cast<int>(wParam & kSystemCommandMask)) ? TRUE
+                                                                                   : FALSE;
     case WM_DESTROY:
       dialog.OnDestroy();
       return FALSE;
@@ -162,6 +183,22 @@ INT_PTR Route(Session& s, UINT message, WPARAM wParam, LPARAM lParam) {
       // Handled first; the default processing still follows.
       dialog.OnActivationRequest();
       return FALSE;
+    case kFolderChangedMessage:
+      dialog.OnFolderChanged();
+      SetWindowLongPtrA(s.window, DWLP_MSGRESULT, 0);
+      return TRUE;
+    case WM_ENABLE:
+      dialog.OnEnabled(wParam != FALSE);
+      return FALSE;
+    case WM_WTSSESSION_CHANGE:
+      dialog.OnSessionChange(ToSessionChange(wParam));
+      SetWindowLongPtrA(s.window, DWLP_MSGRESULT, 0);
+      return TRUE;
+    case WM_QUERYDRAGICON: {
+      const int icon = dialog.DragIcon();
+      // Returned directly, not through DWLP_MSGRESULT.
+      return icon != 0 ? reinterpret_cast<INT_PTR>(s.view->IconHandle(icon)) : FALSE;
+    }
     default: {
       if (message == TaskbarCreatedMessage()) {
         dialog.OnTaskbarCreated();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/win32/Win32FolderWatch.h"
-#include "ui/Controls.h"
+#include "ui/win32/ProgramMessages.h"
 
 namespace quorvel {
 
@@ -166,7 +166,7 @@ void Win32DialogView::SetIcons(int iconId) {
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon(iconId)));
 }
 
-std::string Win32DialogView::LoadString(int stringId) {
+std::string Win32DialogView::LoadText(int stringId) {
   for (std::size_t size = 256; size <= 65536; size *= 4) {
     std::vector<char> buffer(size);
     const int n = LoadStringA(module_, static_cast<UINT>(stringId), buffer.data(),
@@ -254,8 +254,8 @@ Size Win32DialogView::IconSize() {
   return Size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
 }
 
-std::intptr_t Win32DialogView::IconHandle(int iconId) {
-  return reinterpret_cast<std::intptr_t>(LoadIconA(module_, MAKEINTRESOURCEA(iconId)));
+HICON Win32DialogView::IconHandle(int iconId) {
+  return LoadIconA(module_, MAKEINTRESOURCEA(iconId));
 }
 
 void Win32DialogView::CheckSystemMenuItem(int command, bool checked) {

@@ -44,7 +44,7 @@ class Win32DialogView : public DialogView {
   Rect DesktopRect() override;
   void Place(int left, int top, int width, int height) override;
   void SetIcons(int iconId) override;
-  std::string LoadString(int stringId) override;
+  std::string LoadText(int stringId) override;
   bool AppendSystemMenuItem(int command, const std::string& text, bool separatorBefore) override;
   void CheckSystemMenuItem(int command, bool checked) override;
   bool AddTrayIcon(int iconId, const std::string& tip) override;
@@ -58,10 +58,12 @@ class Win32DialogView : public DialogView {
   void DrawIcon(int iconId, int x, int y) override;
   void EraseIconBackground() override;
   Size IconSize() override;
-  std::intptr_t IconHandle(int iconId) override;
   void WatchSessionChanges(bool on) override;
   void WatchFolder(const std::string& folder) override;
   bool PostActivationRequest(const std::string& title) override;
+
+  // The icon as the system hands it out, for messages that answer with one.
+  HICON IconHandle(int iconId);
 
  private:
   bool IsComboBox(int id);
