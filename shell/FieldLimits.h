@@ -12,6 +12,7 @@ constexpr int kOwnServerLimit = 64;  // the desk's own, in the settings dialog
 constexpr int kServerLimit = 128;    // the group and user editors
 constexpr int kRemarkLimit = 32;
 constexpr int kLabelLimit = 12;      // a status button's label
+constexpr int kMemoLimit = 128;      // a memo as typed
 
 // Labels taken from a dropped profile file come as at most capacity - 1
 // bytes: the settings dialog takes more of them than the button editor.
