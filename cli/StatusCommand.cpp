@@ -1,5 +1,6 @@
 #include "cli/StatusCommand.h"
 
+#include "shell/FieldLimits.h"
 #include "shell/MemberLine.h"
 #include "shell/ProfileRules.h"
 #include "shell/StampText.h"
@@ -25,7 +26,6 @@ const char kStatusUsage[] =
 
 namespace {
 
-constexpr std::size_t kRemarkLimit = 32;
 const char kNoServer[] = "サーバ名が設定されていません";
 const char kNoGroup[] = "グループが設定されていません";
 const char kNoStatus[] = "状況ファイルが読めません";
@@ -159,7 +159,7 @@ StatusArguments ParseStatusArguments(const std::vector<std::string>& args) {
   a.command = StatusArguments::Command::Press;
   a.button = button;
   a.remark = remark;
-  if (a.remark.size() > kRemarkLimit) a.error = LimitMessage(kRemarkLimit) + "\n";
+  if (a.remark.size() > static_cast<std::size_t>(kRemarkLimit)) a.error = LimitMessage(kRemarkLimit) + "\n";
   return a;
 }
 

@@ -27,8 +27,6 @@ class GroupEditDialog : public FileDropDialog {
   static constexpr int kAddId = IDC_GROUP_EDIT_ADD;
   static constexpr int kModifyId = IDC_GROUP_EDIT_MODIFY;
   static constexpr int kDeleteId = IDC_GROUP_EDIT_DELETE;
-  static constexpr int kGroupLimit = 24;
-  static constexpr int kServerLimit = 128;
 
   explicit GroupEditDialog(Services& services);
 

@@ -1,5 +1,6 @@
 #include "group/GroupViewWindow.h"
 
+#include "shell/ProfileKeys.h"
 #include "store/StatusRecord.h"
 #include "ui/Controls.h"
 
@@ -7,8 +8,6 @@ namespace quorvel {
 
 namespace {
 const char kAutoRefreshItem[] = "自動更新";
-const char kSystemSection[] = "System";
-const char kAutoRefreshKey[] = "AutoRefresh";
 }  // namespace
 
 GroupViewWindow::GroupViewWindow(int templateId, const MainWindowTraits& traits,
@@ -16,7 +15,7 @@ GroupViewWindow::GroupViewWindow(int templateId, const MainWindowTraits& traits,
     : MainWindow(templateId, traits, services), members_(services, style) {}
 
 void GroupViewWindow::AddAutoRefreshItem() {
-  autoRefresh_ = services_.profile.ReadInt(kSystemSection, kAutoRefreshKey, 0) != 0;
+  autoRefresh_ = ReadKeyNumber(services_.profile, kAutoRefreshKey) != 0;
   View().AppendSystemMenuItem(kAutoRefreshCommand, kAutoRefreshItem, false);
   View().CheckSystemMenuItem(kAutoRefreshCommand, autoRefresh_);
 }
@@ -24,7 +23,7 @@ void GroupViewWindow::AddAutoRefreshItem() {
 bool GroupViewWindow::OnSystemCommand(int command) {
   if (command != kAutoRefreshCommand) return MainWindow::OnSystemCommand(command);
   autoRefresh_ = !autoRefresh_;
-  services_.profile.WriteInt(kSystemSection, kAutoRefreshKey, autoRefresh_ ? 1 : 0);
+  WriteKeyNumber(services_.profile, kAutoRefreshKey, autoRefresh_ ? 1 : 0);
   View().CheckSystemMenuItem(kAutoRefreshCommand, autoRefresh_);
   FollowShownGroup();
   if (autoRefresh_) RefreshByItself();  // what changed while it was off

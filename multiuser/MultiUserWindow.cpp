@@ -34,7 +34,7 @@ void MultiUserWindow::OnCommand(int id, int notification) {
 
 void MultiUserWindow::FillUserList() {
   std::vector<std::string> names;
-  for (const UserEntry& u : users_.users) names.push_back(u.name);
+  for (const MemberAddress& u : users_.users) names.push_back(u.name);
   FillList(View(), kUserListId, names);
 }
 
@@ -48,7 +48,7 @@ void MultiUserWindow::SelectUser() {
   const int i = View().ListSelection(kUserListId);
   if (i < 0 || i >= static_cast<int>(users_.users.size())) return;
   TakeValues();  // the remark box keeps what was typed
-  const UserEntry& user = users_.users[static_cast<std::size_t>(i)];
+  const MemberAddress& user = users_.users[static_cast<std::size_t>(i)];
   member_ = {user.name, user.code, user.group, user.serverName};
   EnableUserControls(true);
   // A user without a readable status shows none, never the previous user's.

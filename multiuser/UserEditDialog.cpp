@@ -1,5 +1,6 @@
 #include "multiuser/UserEditDialog.h"
 
+#include "shell/FieldLimits.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -9,10 +10,6 @@ const char kUserEditHeading[] = "氏名             | コード           | グ�
 namespace {
 
 constexpr std::size_t kColumn = 16;
-constexpr int kServerLimit = 128;
-constexpr int kGroupLimit = 24;
-constexpr int kCodeLimit = 24;
-constexpr int kNameLimit = 16;
 const char kNoPlace[] = "サーバ名、グループを正しく入力して下さい";
 const char kNoCodeOrName[] = "コード、氏名を正しく入力して下さい";
 const char kAlreadyListed[] = "既に登録されているユーザーです";
@@ -20,7 +17,7 @@ const char kTooMany[] = "登録できる最大のユーザー数を越えます"
 
 }  // namespace
 
-std::string UserLine(const UserEntry& user) {
+std::string UserLine(const MemberAddress& user) {
   return PadRight(user.name, kColumn) + " | " + PadRight(user.code, kColumn) + " | " + user.group;
 }
 
@@ -70,7 +67,7 @@ void UserEditDialog::EnableUserButtons(bool enabled) {
   View().Enable(IDC_USER_EDIT_DELETE, enabled);
 }
 
-void UserEditDialog::ShowUser(const UserEntry& user) {
+void UserEditDialog::ShowUser(const MemberAddress& user) {
   boxes_ = user;
   ShowValues();
 }
@@ -88,7 +85,7 @@ void UserEditDialog::SelectionChanged() {
       ShowUser(table_.Selected());
       break;
     case TablePick::Heading:
-      ShowUser(UserEntry());
+      ShowUser(MemberAddress());
       EnableUserButtons(false);
       break;
     case TablePick::Nothing:
@@ -111,7 +108,7 @@ bool UserEditDialog::BoxesFilled() {
 bool UserEditDialog::Add() {
   if (!TakeValues() || !BoxesFilled()) return false;
   // The same place and code is the same user, whatever the name; case counts.
-  for (const UserEntry& u : table_.rows) {
+  for (const MemberAddress& u : table_.rows) {
     if (u.serverName == boxes_.serverName && u.group == boxes_.group && u.code == boxes_.code) {
       GetPrompt().Alert(kAlreadyListed);
       return false;
@@ -138,7 +135,7 @@ void UserEditDialog::Modify() {
 void UserEditDialog::Delete() {
   if (!table_.HasSelection()) return;
   table_.RemoveSelected();
-  boxes_ = table_.HasSelection() ? table_.Selected() : UserEntry();
+  boxes_ = table_.HasSelection() ? table_.Selected() : MemberAddress();
   Rebuild();
   table_.ShowSelection(View());
 }
@@ -149,7 +146,7 @@ void UserEditDialog::HandleDroppedFile(const std::vector<std::string>& paths) {
   if (dropped.serverName.empty() || dropped.group.empty() || dropped.code.empty() ||
       dropped.name.empty())
     return;
-  ShowUser({dropped.serverName, dropped.group, dropped.code, dropped.name});
+  ShowUser(dropped);
   Add();
 }
 

@@ -38,16 +38,16 @@ class UserEditDialog : public FileDropDialog {
   void Delete();
   // The messages of add and modify for empty boxes; false after one.
   bool BoxesFilled();
-  void ShowUser(const UserEntry& user);
+  void ShowUser(const MemberAddress& user);
   void EnableUserButtons(bool enabled);
 
   Services& services_;
-  UserEntry boxes_;
-  TableEditor<UserEntry> table_;
+  MemberAddress boxes_;
+  TableEditor<MemberAddress> table_;
 };
 
 // "%-16s | %-16s | %s": name, code and group; the server name is not shown.
-std::string UserLine(const UserEntry& user);
+std::string UserLine(const MemberAddress& user);
 extern const char kUserEditHeading[];
 
 }  // namespace quorvel

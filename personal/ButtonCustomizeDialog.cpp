@@ -1,12 +1,12 @@
 #include "personal/ButtonCustomizeDialog.h"
 
+#include "shell/FieldLimits.h"
 #include "shell/ProfileRules.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
 
 namespace {
-constexpr int kDroppedLabelCapacity = 20;
 }  // namespace
 
 ButtonCustomizeDialog::ButtonCustomizeDialog(Services& services)
@@ -36,7 +36,7 @@ void ButtonCustomizeDialog::HandleDroppedFile(const std::vector<std::string>& pa
   if (paths.empty()) return;
   for (int n = 1; n <= kStatusButtonCount; ++n) {
     std::string label =
-        ReadForeignButtonLabel(services_.profile, paths.front(), n, kDroppedLabelCapacity);
+        ReadForeignButtonLabel(services_.profile, paths.front(), n, kCustomizeDroppedLabelCapacity);
     if (!label.empty()) labels_[n - 1] = std::move(label);
   }
   ShowValues();

@@ -12,7 +12,6 @@ namespace quorvel {
 class ButtonCustomizeDialog : public FileDropDialog {
  public:
   static constexpr int kTemplateId = IDD_BUTTON_CUSTOMIZE;
-  static constexpr int kLabelLimit = 12;
 
   explicit ButtonCustomizeDialog(Services& services);
 

@@ -1,5 +1,6 @@
 #include "personal/MemoComposeDialog.h"
 
+#include "shell/FieldLimits.h"
 #include "store/MemoFile.h"
 #include "ui/Controls.h"
 

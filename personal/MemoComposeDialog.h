@@ -13,7 +13,6 @@ namespace quorvel {
 class MemoComposeDialog : public Dialog {
  public:
   static constexpr int kTemplateId = IDD_MEMO_COMPOSE;
-  static constexpr int kMemoLimit = 128;
 
   MemoComposeDialog(Services& services, const MemberAddress& addressee);
 

@@ -11,12 +11,6 @@ namespace quorvel {
 namespace {
 const char kProxyTitle[] = "Quorvel 代理入力";
 const char kMemoNoticeItem[] = "伝言の通知";
-const char kPersonalSection[] = "Personal";
-const char kMemoNoticeKey[] = "MemoNotice";
-const char kOnIdleKey[] = "OnIdle";
-const char kIdleMinutesKey[] = "IdleMinutes";
-const char kOnLockKey[] = "OnLock";
-const char kOnUnlockKey[] = "OnUnlock";
 
 constexpr int kIdleTimer = 1;
 constexpr int kMemoRecountTimer = 2;
@@ -25,18 +19,17 @@ constexpr int kMemoRecountTimer = 2;
 constexpr int kIdleCheckMs = 15 * 1000;
 // A sender holds the memo file for a moment only.
 constexpr int kMemoRecountMs = 500;
-constexpr int kDefaultIdleMinutes = 10;
 constexpr int kMostIdleMinutes = 720;
 
 int IdleMinutes(Profile& profile) {
-  const int m = profile.ReadInt(kPersonalSection, kIdleMinutesKey, kDefaultIdleMinutes);
-  return m >= 1 && m <= kMostIdleMinutes ? m : kDefaultIdleMinutes;
+  const int m = ReadKeyNumber(profile, kIdleMinutesKey);
+  return m >= 1 && m <= kMostIdleMinutes ? m : kIdleMinutesKey.numberDefault;
 }
 
 // The button pressed when the desk is left; 0 when none is set.
 int IdleButton(Profile& profile) {
-  const int n = profile.ReadInt(kPersonalSection, kOnIdleKey, 0);
-  return n >= 1 && n <= kStatusButtons ? n : 0;
+  const int n = ReadKeyNumber(profile, kOnIdleKey);
+  return n >= 1 && n <= kStatusButtonCount ? n : 0;
 }
 }  // namespace
 
@@ -86,7 +79,7 @@ void PersonalWindow::OnClose() {
 }
 
 void PersonalWindow::StartMemoNotice() {
-  memoNotice_ = services_.profile.ReadInt(kPersonalSection, kMemoNoticeKey, 0) != 0;
+  memoNotice_ = ReadKeyNumber(services_.profile, kMemoNoticeKey) != 0;
   View().AppendSystemMenuItem(kMemoNoticeCommand, kMemoNoticeItem, false);
   View().CheckSystemMenuItem(kMemoNoticeCommand, memoNotice_);
   FollowMemoFolder();
@@ -96,7 +89,7 @@ void PersonalWindow::StartMemoNotice() {
 bool PersonalWindow::OnSystemCommand(int command) {
   if (proxyInput_ || command != kMemoNoticeCommand) return StatusPanel::OnSystemCommand(command);
   memoNotice_ = !memoNotice_;
-  services_.profile.WriteInt(kPersonalSection, kMemoNoticeKey, memoNotice_ ? 1 : 0);
+  WriteKeyNumber(services_.profile, kMemoNoticeKey, memoNotice_ ? 1 : 0);
   View().CheckSystemMenuItem(kMemoNoticeCommand, memoNotice_);
   FollowMemoFolder();
   ShowMemoCount(false);

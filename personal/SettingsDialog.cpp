@@ -1,27 +1,23 @@
 #include "personal/SettingsDialog.h"
 
 #include "personal/ButtonCustomizeDialog.h"
+#include "shell/FieldLimits.h"
 #include "shell/ProfileRules.h"
 #include "store/GroupMembership.h"
 
 namespace quorvel {
 
 namespace {
-constexpr int kNameLimit = 16;
-constexpr int kCodeLimit = 16;
-constexpr int kGroupLimit = 24;
-constexpr int kServerLimit = 64;
-constexpr int kDroppedLabelCapacity = 30;
 }  // namespace
 
 SettingsDialog::SettingsDialog(Services& services, const MemberAddress& identity)
     : FileDropDialog(kTemplateId, services.platform.prompt),
       services_(services),
       identity_(identity) {
-  Exchange(IDC_SETTINGS_CODE, identity_.code, kCodeLimit);
+  Exchange(IDC_SETTINGS_CODE, identity_.code, kOwnCodeLimit);
   Exchange(IDC_SETTINGS_GROUP, identity_.group, kGroupLimit);
   Exchange(IDC_SETTINGS_NAME, identity_.name, kNameLimit);
-  Exchange(IDC_SETTINGS_SERVER, identity_.serverName, kServerLimit);
+  Exchange(IDC_SETTINGS_SERVER, identity_.serverName, kOwnServerLimit);
 }
 
 void SettingsDialog::OnCommand(int id, int notification) {
@@ -51,7 +47,7 @@ void SettingsDialog::HandleDroppedFile(const std::vector<std::string>& paths) {
   ShowValues();
   for (int n = 1; n <= kStatusButtonCount; ++n) {
     const std::string label =
-        ReadForeignButtonLabel(services_.profile, path, n, kDroppedLabelCapacity);
+        ReadForeignButtonLabel(services_.profile, path, n, kSettingsDroppedLabelCapacity);
     if (!label.empty() && !WriteButtonLabel(services_.profile, n, label)) {
       services_.platform.prompt.Alert(kCannotWriteProfile);  // once for the drop
       return;

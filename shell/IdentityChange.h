@@ -14,7 +14,7 @@ namespace quorvel {
 
 enum class IdentityChangeResult {
   Unchanged,  // nothing differed; nothing was done
-  Renamed,    // the status file carries the new name; "MyName" written
+  Renamed,    // the status file carries the new name; the profile's name written
   Moved,      // new files written, profile written, old files removed
   Refused,    // told the user why; the old identity stands
 };

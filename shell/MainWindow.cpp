@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "res/resource.h"
+#include "shell/ProfileKeys.h"
 #include "shell/VersionPanel.h"
 #include "ui/Controls.h"
 
@@ -50,12 +51,6 @@ const MainWindowTraits kMultiGroupWindowTraits = [] {
 }();
 
 const char kTrayTip[] = "Quorvel";
-
-namespace {
-const char kWindowSection[] = "Window";
-const char kLeftKey[] = "Left";
-const char kTopKey[] = "Top";
-}  // namespace
 
 MainWindow::MainWindow(int templateId, const MainWindowTraits& traits, Services& services)
     : Dialog(templateId, services.platform.prompt), services_(services), traits_(traits) {}
@@ -113,8 +108,8 @@ void MainWindow::PlaceWindow() {
   Profile& profile = services_.profile;
   // The profile may hold any integer: the sums below are taken wide, and
   // the clamps bring the result back into the desktop's range.
-  long long left = profile.ReadInt(kWindowSection, kLeftKey, (desk.right - w) / 2);
-  long long top = profile.ReadInt(kWindowSection, kTopKey, (desk.bottom - h) / 2);
+  long long left = ReadKeyNumber(profile, kWindowLeftKey, (desk.right - w) / 2);
+  long long top = ReadKeyNumber(profile, kWindowTopKey, (desk.bottom - h) / 2);
   if (left < 0) left = 0;
   if (top < 0) top = 0;
   // After the clamp to 0, so a window larger than the desktop keeps its
@@ -126,8 +121,8 @@ void MainWindow::PlaceWindow() {
 
 void MainWindow::SavePosition() {
   const Rect normal = View().NormalRect();
-  services_.profile.WriteInt(kWindowSection, kTopKey, normal.top);
-  services_.profile.WriteInt(kWindowSection, kLeftKey, normal.left);
+  WriteKeyNumber(services_.profile, kWindowTopKey, normal.top);
+  WriteKeyNumber(services_.profile, kWindowLeftKey, normal.left);
 }
 
 void MainWindow::Iconise() {

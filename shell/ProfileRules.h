@@ -1,20 +1,17 @@
 #pragma once
-// The profile keys that several windows share: status-button labels, the
-// member's own identity and the user list of the multi-user desk. Names,
-// defaults and the order of writes live here and nowhere else.
+// What several windows keep in the profile together: status-button labels,
+// the member's own identity and the user list of the multi-user desk, and
+// the order of their writes. The keys themselves are in ProfileKeys.
 #include <string>
 #include <vector>
 
 #include "platform/Profile.h"
 #include "shell/MemberAddress.h"
+#include "shell/ProfileKeys.h"
 
 namespace quorvel {
 
-constexpr int kStatusButtonCount = 21;
-
-std::string ButtonLabelKey(int n);       // "Button%d"
-std::string DefaultButtonLabel(int n);   // "項目%d"
-// Label of status button n (1..21) from section "Button"; absent gives the
+// Label of status button n (1..21), kButtonLabelKey; absent gives the
 // default, present but empty gives the empty text.
 std::string ReadButtonLabel(Profile& profile, int n);
 // False when the profile refused the write.
@@ -27,11 +24,11 @@ std::string ReadForeignButtonLabel(Profile& profile, const std::string& path, in
 // The desk's own member, as the profile keeps it.
 using Identity = MemberAddress;
 
-// "Personal"/"MyName", "MyCode", "Group" and "System"/"ServerName".
+// kMyNameKey, kMyCodeKey, kMyGroupKey and kServerNameKey.
 Identity ReadIdentity(Profile& profile);
-// After the shared-folder work succeeded: only "MyName" when only the name
-// changed; otherwise all four keys in the order MyName, MyCode, Group,
-// ServerName. Nothing when nothing changed. False when a write was refused:
+// After the shared-folder work succeeded: only the name when only the name
+// changed; otherwise all four keys in the order name, code, group, server
+// name. Nothing when nothing changed. False when a write was refused:
 // the keys already written then get their old values back, as far as the
 // profile lets them, so it does not name half of each identity.
 bool WriteIdentityChange(Profile& profile, const Identity& before, const Identity& after);
@@ -42,20 +39,16 @@ bool WriteIdentityChange(Profile& profile, const Identity& before, const Identit
 // absent key keeps the value of `current`.
 Identity ReadForeignIdentity(Profile& profile, const std::string& path, const Identity& current);
 
-struct UserEntry {
-  std::string serverName, group, code, name;
-};
-
 // The users of the multi-user desk; user i is kept in profile slot i + 1.
 struct UserList {
-  static constexpr int kMaxUsers = 20;
-  std::vector<UserEntry> users;  // at most kMaxUsers
+  static constexpr int kMaxUsers = quorvel::kMaxUsers;
+  std::vector<MemberAddress> users;  // at most kMaxUsers
 };
 
-// Slots 01..20 of section "Users"; a slot without a name is skipped, so
+// Slots 01..20 of the kUser*Key keys; a slot without a name is skipped, so
 // gaps in the numbering close up.
 UserList ReadUserList(Profile& profile);
-// All 80 keys, slot by slot (Server, Group, Code, Name); slots beyond the
+// All 80 keys, slot by slot (server, group, code, name); slots beyond the
 // list are emptied so that no removed user stays behind. Stops at the
 // first write the profile refuses, with false.
 bool WriteUserList(Profile& profile, const UserList& list);

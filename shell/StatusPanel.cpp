@@ -1,5 +1,6 @@
 #include "shell/StatusPanel.h"
 
+#include "shell/FieldLimits.h"
 #include "shell/ProfileRules.h"
 #include "shell/StampText.h"
 #include "shell/StatusPress.h"
@@ -11,7 +12,7 @@ namespace quorvel {
 const StatusPanelStyle kPersonalStatusPanel = {true};
 const StatusPanelStyle kMultiUserStatusPanel = {false};
 
-const int kStatusButtonIds[kStatusButtons] = {
+const int kStatusButtonIds[kStatusButtonCount] = {
     IDC_STATUS_BUTTON1,  IDC_STATUS_BUTTON2,  IDC_STATUS_BUTTON3,  IDC_STATUS_BUTTON4,
     IDC_STATUS_BUTTON5,  IDC_STATUS_BUTTON6,  IDC_STATUS_BUTTON7,  IDC_STATUS_BUTTON8,
     IDC_STATUS_BUTTON9,  IDC_STATUS_BUTTON10, IDC_STATUS_BUTTON11, IDC_STATUS_BUTTON12,
@@ -20,14 +21,8 @@ const int kStatusButtonIds[kStatusButtons] = {
     IDC_STATUS_BUTTON21,
 };
 
-namespace {
-constexpr int kRemarkLimit = 32;
-const char kPersonalSection[] = "Personal";
-const char kOnExitKey[] = "OnExit";
-}  // namespace
-
 int StatusButtonNumber(int controlId) {
-  for (int n = 1; n <= kStatusButtons; ++n)
+  for (int n = 1; n <= kStatusButtonCount; ++n)
     if (kStatusButtonIds[n - 1] == controlId) return n;
   return 0;
 }
@@ -67,7 +62,7 @@ void StatusPanel::OnCommand(int id, int notification) {
 
 // A label the status file cannot hold whole shows as much as a press keeps.
 void StatusPanel::ShowButtonLabels() {
-  for (int n = 1; n <= kStatusButtons; ++n)
+  for (int n = 1; n <= kStatusButtonCount; ++n)
     View().SetText(kStatusButtonIds[n - 1], StoredStatus(ReadButtonLabel(services_.profile, n)));
 }
 
@@ -92,11 +87,11 @@ bool StatusPanel::PressStatus(int n) {
   return true;
 }
 
-void StatusPanel::PressAutomatically(const char* key) {
+void StatusPanel::PressAutomatically(const ProfileKey& key) {
   if (!WritesAutomaticStatus() || !HasPlace(member_)) return;
   // A number typed by hand beyond the buttons presses nothing.
-  const int n = services_.profile.ReadInt(kPersonalSection, key, -1);
-  if (n >= 1 && n <= kStatusButtons) PressStatus(n);
+  const int n = ReadKeyNumber(services_.profile, key);
+  if (n >= 1 && n <= kStatusButtonCount) PressStatus(n);
 }
 
 void StatusPanel::OnEndSession(bool /*ending*/) { PressAutomatically(kOnExitKey); }

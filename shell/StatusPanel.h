@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "shell/MainWindow.h"
 #include "shell/MemberAddress.h"
+#include "shell/ProfileKeys.h"
 
 namespace quorvel {
 
@@ -20,16 +21,15 @@ struct StatusPanelStyle {
 extern const StatusPanelStyle kPersonalStatusPanel;   // empties it
 extern const StatusPanelStyle kMultiUserStatusPanel;  // keeps it
 
-constexpr int kStatusButtons = 21;
 // The control of status button n is kStatusButtonIds[n - 1].
-extern const int kStatusButtonIds[kStatusButtons];
+extern const int kStatusButtonIds[kStatusButtonCount];
 // The button number of a control id; 0 for any other control.
 int StatusButtonNumber(int controlId);
 
 class StatusPanel : public MainWindow {
  public:
   void OnCommand(int id, int notification) override;
-  // Log-off or shut-down: the automatic status of "OnExit".
+  // Log-off or shut-down: the automatic status of kOnExitKey.
   void OnEndSession(bool ending) override;
 
   // Status press n: the label by the lookup, a blank and the remark, with a
@@ -50,9 +50,10 @@ class StatusPanel : public MainWindow {
   // The member's status and its month/day time from the status file; both
   // empty when the member cannot be named or the file cannot be read.
   void LoadStatusOnRecord();
-  // Status press "Personal"/key when that profile integer is a button's
-  // number (1 to 21) and the member can be named (log-off, lock, unlock).
-  void PressAutomatically(const char* key);
+  // Status press of the button the profile number `key` names, when it is
+  // a button's number (1 to 21) and the member can be named (log-off,
+  // lock, unlock).
+  void PressAutomatically(const ProfileKey& key);
   // Whether automatic statuses are the desk's own to write here.
   virtual bool WritesAutomaticStatus() const { return true; }
 

@@ -73,7 +73,7 @@ TEST_F(MultiUserTest, DisappearAsksBeforeWaitingMemosGo) {
 TEST_F(MultiUserTest, AddingChecksInItsOrderAndCaseCounts) {
   UserList full;
   for (int i = 0; i < 20; ++i)
-    full.users.push_back({"s", "g", "c" + std::to_string(i), "n" + std::to_string(i)});
+    full.users.push_back({"n" + std::to_string(i), "c" + std::to_string(i), "g", "s"});
   UserEditDialog dialog(desk.services, full);
   dialog.Attach(&view);
   dialog.OnInit();
@@ -105,7 +105,11 @@ TEST_F(MultiUserTest, AddingChecksInItsOrderAndCaseCounts) {
 
 TEST_F(MultiUserTest, ADroppedProfileAddsTheUserWithBoxesFilledToTheirLimits) {
   const std::string dropped = desk.share / "p.ini";
-  const UserEntry full{std::string(128, 's'), std::string(24, 'g'), longCode, "山田山田山田山田"};
+  MemberAddress full;
+  full.serverName = std::string(128, 's');
+  full.group = std::string(24, 'g');
+  full.code = longCode;
+  full.name = "山田山田山田山田";
   auto& file = desk.profile.foreign[dropped];
   file[test::MemoryProfile::Key("System", "ServerName")] = full.serverName;
   file[test::MemoryProfile::Key("Personal", "Group")] = full.group;
@@ -118,7 +122,7 @@ TEST_F(MultiUserTest, ADroppedProfileAddsTheUserWithBoxesFilledToTheirLimits) {
   EXPECT_TRUE(desk.prompt.shown.empty());
   const UserList users = dialog.Users();
   ASSERT_EQ(users.users.size(), 1u);
-  const UserEntry& added = users.users[0];
+  const MemberAddress& added = users.users[0];
   EXPECT_EQ(added.serverName, full.serverName);
   EXPECT_EQ(added.group, full.group);
   EXPECT_EQ(added.code, full.code);

@@ -85,8 +85,8 @@ TEST(ProfileRules, ButtonLabels) {
     EXPECT_EQ(p.calls[0], (RecordingProfile::Call{"read", "Button", "Button" + std::to_string(c.n),
                                                   kKoumoku + std::to_string(c.n)}));
   }
-  EXPECT_EQ(ButtonLabelKey(21), "Button21");
-  EXPECT_EQ(DefaultButtonLabel(1), kKoumoku + "1");
+  EXPECT_EQ(KeyName(kButtonLabelKey, 21), "Button21");
+  EXPECT_EQ(DefaultText(kButtonLabelKey, 1), kKoumoku + "1");
 }
 
 TEST(ProfileRules, ReadIdentityKeysAndDefaults) {
@@ -245,7 +245,8 @@ TEST(ProfileRules, UserListWritesAllEightyKeysAndEmptiesTheRest) {
 TEST(ProfileRules, UserListNeverWritesBeyondTwentySlots) {
   RecordingProfile p;
   UserList list;
-  for (int i = 0; i < 25; ++i) list.users.push_back({"s", "g", std::to_string(i), "n"});
+  // name, code, group, server
+  for (int i = 0; i < 25; ++i) list.users.push_back({"n", std::to_string(i), "g", "s"});
   WriteUserList(p, list);
   const auto writes = p.Only("write");
   ASSERT_EQ(writes.size(), 80u);
