@@ -92,7 +92,10 @@ void ReadEach(Platform& platform, int count, const ReadPace& pace, Steady::durat
   ReaderPool::Shared().RunBeside(
       width - 1,
       [&] { Drain(batch, platform, prompts[static_cast<std::size_t>(slot.fetch_add(1))]); },
-      [&] { Drain(batch, platform, prompts[0]); });
+      [&] { Drain(batch, platform, prompts[0]); },
+      // Starting a thread may cost more than a read (milliseconds under
+      // Wine): none is started once the others have taken every read.
+      [&] { return batch.next.load() < count; });
   if (batch.error) std::rethrow_exception(batch.error);
 
   std::vector<std::pair<int, std::string>> messages;

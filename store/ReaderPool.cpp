@@ -34,7 +34,8 @@ void ReaderPool::Serve() {
 }
 
 void ReaderPool::RunBeside(int count, const std::function<void()>& job,
-                           const std::function<void()>& own) {
+                           const std::function<void()>& own,
+                           const std::function<bool()>& wanted) {
   Run run{&job, std::max(count, 0), {}};
   int start = 0;
   {
@@ -45,9 +46,15 @@ void ReaderPool::RunBeside(int count, const std::function<void()>& job,
   }
   work_.notify_all();
   for (int i = 0; i < start; ++i) {
-    try {
-      std::thread([this] { Serve(); }).detach();
-    } catch (const std::system_error&) {
+    bool started = false;
+    if (wanted()) {
+      try {
+        std::thread([this] { Serve(); }).detach();
+        started = true;
+      } catch (const std::system_error&) {
+      }
+    }
+    if (!started) {
       // Fewer threads: what none of them begins is dropped below.
       std::lock_guard<std::mutex> lock(mutex_);
       threads_ -= start - i;

@@ -15,12 +15,17 @@ class ReaderPool {
   // The process's one pool. It is never destroyed: its threads wait for
   // work until the process ends.
   static ReaderPool& Shared();
+  // A pool of one's own must outlive every thread it starts: only one that
+  // never started a thread may be destroyed.
+  ReaderPool() = default;
 
   // Runs `job` on up to `count` threads of the pool and `own` on the calling
   // thread at the same time; returns once all have ended. A run that has
   // not begun when `own` ends is not begun at all, so `job` must leave
-  // nothing undone that `own` does not finish. `job` must not throw.
-  void RunBeside(int count, const std::function<void()>& job, const std::function<void()>& own);
+  // nothing undone that `own` does not finish. `job` must not throw. Threads
+  // the pool lacks are started first, but only while `wanted` says so.
+  void RunBeside(int count, const std::function<void()>& job, const std::function<void()>& own,
+                 const std::function<bool()>& wanted);
 
  private:
   struct Run {
@@ -29,7 +34,6 @@ class ReaderPool {
     std::condition_variable done;
   };
 
-  ReaderPool() = default;
   void Serve();
 
   std::mutex mutex_;
