@@ -5,9 +5,10 @@
 #include <exception>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
+
+#include "store/ReaderPool.h"
 
 namespace quorvel {
 
@@ -85,22 +86,16 @@ void ReadEach(Platform& platform, int count, const ReadPace& pace, Steady::durat
   const int left = count - batch.next.load();
   if (left <= 0) return;
 
-  const int helpers = std::min(pace.width - 1, left - 1);
-  std::vector<HeldPrompt> prompts(static_cast<std::size_t>(helpers) + 1);
-  std::vector<std::thread> threads;
-  threads.reserve(static_cast<std::size_t>(helpers));
-  for (int k = 1; k <= helpers; ++k) {
-    // Starting a thread may cost more than a read (milliseconds under Wine):
-    // none is started once the others have taken every read.
-    if (batch.next.load() >= count) break;
-    try {
-      threads.emplace_back(Drain, std::ref(batch), std::ref(platform), std::ref(prompts[k]));
-    } catch (const std::exception&) {
-      break;  // fewer threads, or none: this one reads what they leave
-    }
-  }
-  Drain(batch, platform, prompts[0]);
-  for (std::thread& t : threads) t.join();
+  const int width = std::min(pace.width, left);
+  std::vector<HeldPrompt> prompts(static_cast<std::size_t>(width));
+  std::atomic<int> slot{1};
+  ReaderPool::Shared().RunBeside(
+      width - 1,
+      [&] { Drain(batch, platform, prompts[static_cast<std::size_t>(slot.fetch_add(1))]); },
+      [&] { Drain(batch, platform, prompts[0]); },
+      // Starting a thread may cost more than a read (milliseconds under
+      // Wine): none is started once the others have taken every read.
+      [&] { return batch.next.load() < count; });
   if (batch.error) std::rethrow_exception(batch.error);
 
   std::vector<std::pair<int, std::string>> messages;

@@ -12,9 +12,11 @@
 #include <tuple>
 
 #include "store/ConcurrentReads.h"
+#include "store/ReaderPool.h"
 #include "store/GroupMembership.h"
 #include "store/TextCodec.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/Deadline.h"
 #include "tests/support/SlowFileSystem.h"
 
 namespace quorvel::test {
@@ -178,6 +180,18 @@ TEST_F(ConcurrentLoadTest, ASlowSearchOrTwoSlowReadsInARowSendTheRestToOtherThre
       EXPECT_EQ(elsewhere.count(4), 0u);
     }
   }
+}
+
+// Runs that no thread began when the caller's own part ends are dropped,
+// so a pool that may start no thread never keeps the caller waiting.
+TEST(ReaderPool, EndsWithTheCallersPartWhenNoThreadMayStart) {
+  Deadline deadline(std::chrono::seconds(10), "a run that never began");
+  ReaderPool pool;
+  std::atomic<int> jobs{0};
+  int own = 0;
+  pool.RunBeside(8, [&] { ++jobs; }, [&] { ++own; }, [] { return false; });
+  EXPECT_EQ(own, 1);
+  EXPECT_EQ(jobs.load(), 0);
 }
 
 }  // namespace
