@@ -24,8 +24,8 @@ class PersonalWindow : public StatusPanel {
   bool MemoNotice() const { return memoNotice_; }
 
   void OnCommand(int id, int notification) override;
-  // Lock and unlock of the desk's session: the automatic statuses of
-  // "OnLock" and "OnUnlock", as log-off has "OnExit".
+  // Lock and unlock of the desk's session: their automatic statuses, as
+  // log-off has its own.
   void OnSessionChange(SessionChange change) override;
   // The group folder changed: the memo count again.
   void OnFolderChanged() override;
