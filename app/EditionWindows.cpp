@@ -42,6 +42,8 @@ void EditionWindows::RunEdition(Edition edition) {
       services_.runner.RunUnowned(window);
       break;
     }
+    case Edition::None:
+      break;  // the chooser offers only the four
   }
 }
 

@@ -6,13 +6,12 @@
 
 #include "platform/Platform.h"
 #include "platform/Profile.h"
+#include "shell/Edition.h"
 #include "shell/Opener.h"
 #include "shell/Services.h"
 #include "ui/DialogRunner.h"
 
 namespace quorvel {
-
-enum class Edition { Personal = 1, Group = 2, MultiUser = 3, MultiGroup = 4 };
 
 class EditionWindows : public Opener {
  public:

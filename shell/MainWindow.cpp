@@ -14,7 +14,7 @@ const MainWindowTraits kPersonalWindowTraits = [] {
   t.closeControl = kIdCancel;
   t.windowIcon = IDI_PERSONAL;
   t.trayIcon = IDI_PERSONAL_TRAY;
-  t.edition = 1;
+  t.edition = Edition::Personal;
   return t;
 }();
 const MainWindowTraits kGroupWindowTraits = [] {
@@ -25,7 +25,7 @@ const MainWindowTraits kGroupWindowTraits = [] {
   t.windowIcon = IDI_GROUP;
   t.trayIcon = IDI_GROUP_TRAY;
   t.trayRestoreRefreshes = true;
-  t.edition = 2;
+  t.edition = Edition::Group;
   return t;
 }();
 const MainWindowTraits kMultiUserWindowTraits = [] {
@@ -35,7 +35,7 @@ const MainWindowTraits kMultiUserWindowTraits = [] {
   t.closeControl = kIdCancel;
   t.windowIcon = IDI_MULTIUSER;
   t.trayIcon = IDI_MULTIUSER_TRAY;
-  t.edition = 3;
+  t.edition = Edition::MultiUser;
   return t;
 }();
 const MainWindowTraits kMultiGroupWindowTraits = [] {
@@ -46,7 +46,7 @@ const MainWindowTraits kMultiGroupWindowTraits = [] {
   t.windowIcon = IDI_MULTIGROUP;
   t.trayIcon = IDI_MULTIGROUP_TRAY;
   t.trayRestoreRefreshes = true;
-  t.edition = 4;
+  t.edition = Edition::MultiGroup;
   return t;
 }();
 

@@ -3,6 +3,7 @@
 // the version item of the system menu and the one saved position.
 #include <string>
 
+#include "shell/Edition.h"
 #include "shell/Services.h"
 #include "ui/Dialog.h"
 
@@ -16,7 +17,7 @@ struct MainWindowTraits {
   int windowIcon = 0;                 // big and small
   int trayIcon = 0;
   bool trayRestoreRefreshes = false;  // a left press on the tray icon reloads the list
-  int edition = 0;                    // passed to the version panel
+  Edition edition = Edition::None;    // passed to the version panel
 };
 
 extern const MainWindowTraits kPersonalWindowTraits;

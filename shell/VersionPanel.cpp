@@ -4,12 +4,12 @@
 
 namespace quorvel {
 
-std::string EditionLabelOf(int index) {
-  switch (index) {
-    case 1: return "パーソナル";
-    case 2: return "グループ";
-    case 3: return "マルチユーザー";
-    case 4: return "マルチグループ";
+std::string EditionLabelOf(Edition edition) {
+  switch (edition) {
+    case Edition::Personal: return "パーソナル";
+    case Edition::Group: return "グループ";
+    case Edition::MultiUser: return "マルチユーザー";
+    case Edition::MultiGroup: return "マルチグループ";
     default: return "Universal";
   }
 }
@@ -39,18 +39,18 @@ void VersionPanel::OnPaint() {
   const int p = phase_;
   DialogView& v = View();
   switch (edition_) {
-    case 1:
+    case Edition::Personal:
       v.DrawIcon(IDI_PERSONAL, 20 + 2 * p, 30);
       break;
-    case 2:
+    case Edition::Group:
       v.DrawIcon(IDI_MEMBER, 40 - 2 * p, 30);
       v.DrawIcon(IDI_MEMBER, 240 - 2 * p, 30);
       break;
-    case 3:
+    case Edition::MultiUser:
       v.DrawIcon(IDI_PERSONAL, 20 + 2 * p, 30);
       v.DrawIcon(IDI_PERSONAL, 220 - 2 * p, 30);
       break;
-    case 4:
+    case Edition::MultiGroup:
       v.DrawIcon(IDI_MULTIGROUP, 40 - 2 * p, 30);
       v.DrawIcon(IDI_PERSONAL, 220 - 2 * p, 30);
       v.DrawIcon(IDI_MEMBER, 20, 60 + p);

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "res/resource.h"
+#include "shell/Edition.h"
 #include "shell/Services.h"
 #include "ui/Dialog.h"
 
@@ -20,10 +21,9 @@ class VersionPanel : public Dialog {
 
   explicit VersionPanel(Services& services);
 
-  // 1 personal, 2 group, 3 multi-user, 4 multi-group; 0 (the default) and
-  // anything unknown show the universal panel.
-  void SetEdition(int index) { edition_ = index; }
-  int Edition() const { return edition_; }
+  // None (the default) and anything unknown show the universal panel.
+  void SetEdition(Edition edition) { edition_ = edition; }
+  Edition ShownEdition() const { return edition_; }
   int Phase() const { return phase_; }
   const std::string& EditionLabel() const { return label_; }
 
@@ -33,12 +33,12 @@ class VersionPanel : public Dialog {
   void OnDestroy() override;
 
  private:
-  int edition_ = 0;
+  Edition edition_ = Edition::None;
   int phase_ = 0;
   std::string label_;
 };
 
-// The label of an edition index; "Universal" for 0 and unknown indexes.
-std::string EditionLabelOf(int index);
+// The label of an edition; "Universal" for None and unknown values.
+std::string EditionLabelOf(Edition edition);
 
 }  // namespace quorvel

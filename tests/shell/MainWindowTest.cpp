@@ -279,15 +279,17 @@ TEST_F(MainWindowTest, RestartedTaskbarGetsTheIconBack) {
 TEST_F(MainWindowTest, VersionCommandRunsTheVersionPanel) {
   struct Case {
     const MainWindowTraits* traits;
-    int edition;
+    Edition edition;
   };
-  for (const Case& c : {Case{&kPersonalWindowTraits, 1}, Case{&kGroupWindowTraits, 2},
-                        Case{&kMultiUserWindowTraits, 3}, Case{&kMultiGroupWindowTraits, 4}}) {
+  for (const Case& c : {Case{&kPersonalWindowTraits, Edition::Personal},
+                        Case{&kGroupWindowTraits, Edition::Group},
+                        Case{&kMultiUserWindowTraits, Edition::MultiUser},
+                        Case{&kMultiGroupWindowTraits, Edition::MultiGroup}}) {
     test::Desk d;
     FakeView v;
-    int seen = -1;
+    Edition seen = Edition::None;
     d.runner.On(VersionPanel::kTemplateId, [&](Dialog& panel, FakeView&) {
-      seen = dynamic_cast<VersionPanel&>(panel).Edition();
+      seen = dynamic_cast<VersionPanel&>(panel).ShownEdition();
     });
     BareWindow window(*c.traits, d.services);
     window.Attach(&v);

@@ -27,7 +27,7 @@ struct Opened {
   RecordingPrompt& prompt = desk.prompt;
   FakeView view;
   VersionPanel panel{desk.services};
-  explicit Opened(int edition, bool setEdition = true) {
+  explicit Opened(Edition edition, bool setEdition = true) {
     if (setEdition) panel.SetEdition(edition);
     panel.Attach(&view);
     EXPECT_TRUE(panel.OnInit());
@@ -35,14 +35,21 @@ struct Opened {
 };
 
 TEST(VersionPanel, ShowsTheEditionLabelAndStartsTheTimer) {
+  // Values outside the enum still show the universal panel.
+  const Edition unknownAbove = static_cast<Edition>(7);
+  const Edition unknownBelow = static_cast<Edition>(-1);
   const struct {
-    int edition;
+    Edition edition;
     const char* label;
-  } cases[] = {{0, "Universal"}, {1, "パーソナル"},     {2, "グループ"},
-               {3, "マルチユーザー"}, {4, "マルチグループ"}, {7, "Universal"},
-               {-1, "Universal"}};
+  } cases[] = {{Edition::None, "Universal"},
+               {Edition::Personal, "パーソナル"},
+               {Edition::Group, "グループ"},
+               {Edition::MultiUser, "マルチユーザー"},
+               {Edition::MultiGroup, "マルチグループ"},
+               {unknownAbove, "Universal"},
+               {unknownBelow, "Universal"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.edition);
+    SCOPED_TRACE(static_cast<int>(c.edition));
     Opened o(c.edition);
     EXPECT_EQ(o.view.texts[1086], c.label);
     EXPECT_EQ(o.panel.EditionLabel(), c.label);
@@ -54,13 +61,13 @@ TEST(VersionPanel, ShowsTheEditionLabelAndStartsTheTimer) {
 }
 
 TEST(VersionPanel, WithoutAnEditionItIsTheUniversalPanel) {
-  Opened o(0, /*setEdition=*/false);
+  Opened o(Edition::None, /*setEdition=*/false);
   EXPECT_EQ(o.view.texts[1086], "Universal");
   EXPECT_EQ(PaintOnce(o.panel, o.view), (Drawn{{143, 220, 30}}));
 }
 
 TEST(VersionPanel, PhaseRunsZeroToThreeAndInvalidatesEachTick) {
-  Opened o(1);
+  Opened o(Edition::Personal);
   std::vector<int> phases;
   for (int tick = 0; tick < 9; ++tick) {
     o.panel.OnTimer(tick == 4 ? 99 : 1);  // any timer id ticks
@@ -73,29 +80,29 @@ TEST(VersionPanel, PhaseRunsZeroToThreeAndInvalidatesEachTick) {
 TEST(VersionPanel, PaintsEachEditionsIconsByPhase) {
   // Expected icons for phases 0..3, per edition.
   const struct {
-    int edition;
+    Edition edition;
     std::vector<Drawn> byPhase;
   } cases[] = {
-      {1, {{{128, 20, 30}}, {{128, 22, 30}}, {{128, 24, 30}}, {{128, 26, 30}}}},
-      {2,
+      {Edition::Personal, {{{128, 20, 30}}, {{128, 22, 30}}, {{128, 24, 30}}, {{128, 26, 30}}}},
+      {Edition::Group,
        {{{147, 40, 30}, {147, 240, 30}},
         {{147, 38, 30}, {147, 238, 30}},
         {{147, 36, 30}, {147, 236, 30}},
         {{147, 34, 30}, {147, 234, 30}}}},
-      {3,
+      {Edition::MultiUser,
        {{{128, 20, 30}, {128, 220, 30}},
         {{128, 22, 30}, {128, 218, 30}},
         {{128, 24, 30}, {128, 216, 30}},
         {{128, 26, 30}, {128, 214, 30}}}},
-      {4,
+      {Edition::MultiGroup,
        {{{144, 40, 30}, {128, 220, 30}, {147, 20, 60}},
         {{144, 38, 30}, {128, 218, 30}, {147, 20, 61}},
         {{144, 36, 30}, {128, 216, 30}, {147, 20, 62}},
         {{144, 34, 30}, {128, 214, 30}, {147, 20, 63}}}},
-      {0, {{{143, 220, 30}}, {{143, 220, 30}}, {{143, 220, 30}}, {{143, 220, 30}}}},
+      {Edition::None, {{{143, 220, 30}}, {{143, 220, 30}}, {{143, 220, 30}}, {{143, 220, 30}}}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.edition);
+    SCOPED_TRACE(static_cast<int>(c.edition));
     Opened o(c.edition);
     for (int cycle = 0; cycle < 2; ++cycle) {  // the second cycle jumps back
       for (int p = 0; p < 4; ++p) {
@@ -108,7 +115,7 @@ TEST(VersionPanel, PaintsEachEditionsIconsByPhase) {
 }
 
 TEST(VersionPanel, OkTakesTheLabelBackWithItsLimit) {
-  Opened o(2);
+  Opened o(Edition::Group);
   o.view.texts[1086] = std::string(64, 'x');
   o.panel.OnCommand(1, 0);
   EXPECT_TRUE(o.view.ended);
@@ -116,7 +123,7 @@ TEST(VersionPanel, OkTakesTheLabelBackWithItsLimit) {
   EXPECT_EQ(o.panel.EditionLabel(), std::string(64, 'x'));
   EXPECT_TRUE(o.prompt.shown.empty());
 
-  Opened longer(2);
+  Opened longer(Edition::Group);
   longer.view.texts[1086] = std::string(65, 'x');
   longer.panel.OnCommand(1, 0);
   EXPECT_FALSE(longer.view.ended);
@@ -126,7 +133,7 @@ TEST(VersionPanel, OkTakesTheLabelBackWithItsLimit) {
 }
 
 TEST(VersionPanel, EscEndsWithoutTakingTheLabel) {
-  Opened o(3);
+  Opened o(Edition::MultiUser);
   o.view.texts[1086] = std::string(100, 'x');  // would fail the check
   o.panel.OnCommand(2, 0);
   EXPECT_TRUE(o.view.ended);
@@ -137,7 +144,7 @@ TEST(VersionPanel, EscEndsWithoutTakingTheLabel) {
 TEST(VersionPanel, ClosingStopsTheTimerAndReopeningStartsAtPhaseZero) {
   Desk desk;
   VersionPanel panel(desk.services);
-  panel.SetEdition(2);
+  panel.SetEdition(Edition::Group);
   ScriptedRunner runner;
   runner.On(146, [&](Dialog& d, FakeView&) {
     d.OnTimer(1);

@@ -107,7 +107,7 @@ TEST(Win32Host, VersionPanelShowsTheEditionAndAnimates) {
   Win32DialogRunner runner(prompt);
   Desk desk;
   VersionPanel panel(desk.services);
-  panel.SetEdition(2);
+  panel.SetEdition(Edition::Group);
 
   std::string label;
   std::vector<int> phases;
@@ -541,7 +541,7 @@ TEST(Win32Host, HoldForAScreenshot) {
   ProbeDialog main(139, prompt);
   Desk desk;
   VersionPanel panel(desk.services);
-  panel.SetEdition(4);
+  panel.SetEdition(Edition::MultiGroup);
   main.child = &panel;
   main.runner = &runner;
   ThreadScript script;
