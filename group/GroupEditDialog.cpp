@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/TextHelpers.h"
 #include "shell/FieldLimits.h"
 #include "store/TextCodec.h"
 #include "ui/Controls.h"

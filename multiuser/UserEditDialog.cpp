@@ -1,5 +1,6 @@
 #include "multiuser/UserEditDialog.h"
 
+#include "platform/TextHelpers.h"
 #include "shell/FieldLimits.h"
 #include "ui/Controls.h"
 

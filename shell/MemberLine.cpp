@@ -1,5 +1,6 @@
 #include "shell/MemberLine.h"
 
+#include "platform/TextHelpers.h"
 #include "shell/StampText.h"
 
 namespace quorvel {
@@ -12,11 +13,6 @@ namespace {
 
 constexpr std::size_t kColumnWidth = 16;
 
-void AppendPadded(std::string& out, const std::string& text, std::size_t width) {
-  out += text;
-  if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
 }  // namespace
 
 std::string StampTimeText(const std::string& stamp, const MemberViewStyle& style) {
@@ -27,10 +23,9 @@ std::string StampTimeText(const std::string& stamp, const MemberViewStyle& style
 }
 
 std::string MemberLine(const StatusRecord& member, const MemberViewStyle& style) {
-  std::string line;
-  AppendPadded(line, member.name, kColumnWidth);
+  std::string line = PadRight(member.name, kColumnWidth);
   line += ' ';
-  AppendPadded(line, member.code, kColumnWidth);
+  line += PadRight(member.code, kColumnWidth);
   line += ' ';
   line += member.status;
   line += " (";

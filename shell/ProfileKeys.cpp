@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "store/TextCodec.h"
+#include "platform/TextHelpers.h"
 
 namespace quorvel {
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/TextHelpers.h"
 #include "store/SharedOpen.h"
 #include "store/TextCodec.h"
 
@@ -22,11 +23,6 @@ const char kFreshSuffix[] = ".new";
 constexpr int kGroupListRetryMs = kStatusRetryMs;
 constexpr std::size_t kChunk = 64 * 1024;
 
-// The white space of the C library's "%s" scan.
-bool IsBlank(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 void EnsureCapacity(RegisteredGroups& groups) {
   if (groups.serverNames.size() < static_cast<std::size_t>(kMaxRegisteredGroups))
     groups.serverNames.resize(kMaxRegisteredGroups);
@@ -40,40 +36,23 @@ bool ParseGroupListContent(const std::string& bytes, RegisteredGroups& groups) {
   EnsureCapacity(groups);
   groups.count = 0;
   groups.unshownLines.clear();
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t lf = bytes.find('\n', start);
-    if (lf == std::string::npos) return true;  // an unended last line is ignored
-    std::string line = bytes.substr(start, lf - start);
-    if (line.empty()) {
-      start = lf + 1;
-      continue;
-    }
+  bool withinLimit = true;
+  ForEachNumberedLine(bytes, [&](std::size_t, std::size_t start, std::size_t end) {
     // The limit is tested before the line is looked at.
     if (groups.count >= kMaxRegisteredGroups) {
       groups.unshownLines = bytes.substr(start);
+      withinLimit = false;
       return false;
     }
-    start = lf + 1;
-    // Each line was scanned as a C string: a zero byte ends it.
-    const std::size_t zero = line.find('\0');
-    if (zero != std::string::npos) line.resize(zero);
-
-    std::string tokens[2];
-    int found = 0;
-    std::size_t i = 0;
-    while (found < 2) {
-      while (i < line.size() && IsBlank(static_cast<unsigned char>(line[i]))) ++i;
-      if (i >= line.size()) break;
-      const std::size_t tokenStart = i;
-      while (i < line.size() && !IsBlank(static_cast<unsigned char>(line[i]))) ++i;
-      tokens[found++] = line.substr(tokenStart, i - tokenStart);
-    }
-    if (found < 2) continue;  // one word or white space only
+    // Each line was scanned as a C string.
+    const std::vector<std::string> tokens = ScanTokens(bytes.substr(start, end - start), 2);
+    if (tokens.size() < 2) return true;  // one word or white space only
     groups.serverNames[static_cast<std::size_t>(groups.count)] = Decode(tokens[0]);
     groups.groups[static_cast<std::size_t>(groups.count)] = Decode(tokens[1]);
     ++groups.count;
-  }
+    return true;
+  });
+  return withinLimit;
 }
 
 GroupListRead ReadGroupList(Platform& platform, RegisteredGroups& groups, const std::string& path) {

@@ -1,5 +1,6 @@
 #include "store/MemoFile.h"
 
+#include "platform/TextHelpers.h"
 #include "store/DeviceName.h"
 #include "store/IdentityCheck.h"
 #include "store/RewriteInPlace.h"
@@ -30,22 +31,18 @@ std::string MemoOfLine(const std::string& line) {
 bool FindMemoLine(const std::string& bytes, int shownIndex, const std::string& text,
                   std::size_t& start, std::size_t& end) {
   long best = -1;
-  long position = 0;
-  for (std::size_t from = 0;;) {
-    const std::size_t lf = bytes.find('\n', from);
-    if (lf == std::string::npos) break;
-    if (lf > from) {
-      const long distance = position > shownIndex ? position - shownIndex : shownIndex - position;
-      if (best >= 0 && position > shownIndex && distance >= best) break;  // only farther ones follow
-      if ((best < 0 || distance < best) && MemoOfLine(bytes.substr(from, lf - from)) == text) {
-        best = distance;
-        start = from;
-        end = lf + 1;
-      }
-      ++position;
+  ForEachNumberedLine(bytes, [&](std::size_t number, std::size_t from, std::size_t lf) {
+    const long position = static_cast<long>(number);
+    const long distance = position > shownIndex ? position - shownIndex : shownIndex - position;
+    // Past the shown line and no nearer: only farther ones follow.
+    if (best >= 0 && position > shownIndex && distance >= best) return false;
+    if ((best < 0 || distance < best) && MemoOfLine(bytes.substr(from, lf - from)) == text) {
+      best = distance;
+      start = from;
+      end = lf + 1;
     }
-    from = lf + 1;
-  }
+    return true;
+  });
   return best >= 0;
 }
 
@@ -53,19 +50,14 @@ bool FindMemoLine(const std::string& bytes, int shownIndex, const std::string& t
 
 MemoContent ParseMemoContent(const std::string& bytes) {
   MemoContent out;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t lf = bytes.find('\n', start);
-    if (lf == std::string::npos) break;  // an unended last line is ignored
-    if (lf > start) {
-      if (out.memos.size() >= static_cast<std::size_t>(kMaxMemos)) {
-        out.overLimit = true;
-        break;
-      }
-      out.memos.push_back(MemoOfLine(bytes.substr(start, lf - start)));
+  ForEachNumberedLine(bytes, [&](std::size_t number, std::size_t start, std::size_t lf) {
+    if (number >= static_cast<std::size_t>(kMaxMemos)) {
+      out.overLimit = true;
+      return false;
     }
-    start = lf + 1;
-  }
+    out.memos.push_back(MemoOfLine(bytes.substr(start, lf - start)));
+    return true;
+  });
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "store/StatusFile.h"
 
+#include "platform/TextHelpers.h"
 #include "store/DeviceName.h"
 #include "store/RewriteInPlace.h"
 #include "store/SharedOpen.h"
@@ -17,11 +18,6 @@ constexpr std::size_t kStatusLimit = 192;
 constexpr std::size_t kStampLimit = 71;
 constexpr std::size_t kLineLimit = 510;
 
-// The white space of the C library's "%s" scan.
-bool IsBlank(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // The line of a status file. Every token is cut between whole escapes and
 // whole characters, so what reads back is a clean prefix of what was typed.
 std::string StatusLine(const StatusRecord& record, const std::string& escapedStamp) {
@@ -35,22 +31,10 @@ std::string StatusLine(const StatusRecord& record, const std::string& escapedSta
 }  // namespace
 
 int ParseStatusContent(const std::string& bytes, StatusRecord& record) {
-  std::string content = bytes.size() > kStatusWholeFile ? bytes.substr(0, kStatusLongFileCut)
-                                                        : bytes;
-  // The line was always read as a C string: a zero byte ends it.
-  const std::size_t zero = content.find('\0');
-  if (zero != std::string::npos) content.resize(zero);
-
-  std::string tokens[4];
-  int count = 0;
-  std::size_t i = 0;
-  while (count < 4) {
-    while (i < content.size() && IsBlank(static_cast<unsigned char>(content[i]))) ++i;
-    if (i >= content.size()) break;
-    const std::size_t start = i;
-    while (i < content.size() && !IsBlank(static_cast<unsigned char>(content[i]))) ++i;
-    tokens[count++] = content.substr(start, i - start);
-  }
+  // The line was always read as a C string.
+  const std::vector<std::string> tokens = ScanTokens(
+      bytes.size() > kStatusWholeFile ? bytes.substr(0, kStatusLongFileCut) : bytes, 4);
+  const int count = static_cast<int>(tokens.size());
 
   switch (count) {
     case 0:

@@ -1,5 +1,7 @@
 #include "store/TextCodec.h"
 
+#include "platform/TextHelpers.h"
+
 namespace quorvel {
 
 namespace {
@@ -29,10 +31,6 @@ void AppendEscaped(std::string& out, unsigned char c) {
 std::size_t EscapedWidth(unsigned char c) { return IsPlain(c) ? 1 : 3; }
 
 }  // namespace
-
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 std::string Encode(const std::string& text) {
   if (text.empty()) return "=00";

@@ -9,9 +9,6 @@ namespace quorvel {
 std::string Encode(const std::string& text);
 std::string Decode(const std::string& escaped);
 
-// True for the first byte of a two-byte character of code page 932.
-bool IsLeadByte(unsigned char byte);
-
 // The longest prefix of `text` of at most `limit` bytes that ends between
 // whole characters.
 std::string CutText(const std::string& text, std::size_t limit);

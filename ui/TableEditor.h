@@ -79,11 +79,4 @@ class TableEditor {
   LineOf lineOf_;
 };
 
-// Text padded with blanks on the right to at least `width` bytes, never cut.
-inline std::string PadRight(const std::string& text, std::size_t width) {
-  std::string out = text;
-  if (out.size() < width) out.append(width - out.size(), ' ');
-  return out;
-}
-
 }  // namespace quorvel

@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/TextHelpers.h"
+
 namespace quorvel {
 
 namespace {
-
-// Lead bytes of a double-byte character in code page 932.
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // The blanks Wine trims around names and values: ASCII white space and the
 // DOS end-of-file mark. The ideographic blank is kept, as there.
