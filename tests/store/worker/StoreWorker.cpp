@@ -1,12 +1,14 @@
 // A desk in a box: rewrites and reads one member's status file, or sends
 // memos to one member, for the concurrency tests. Usage:
-//   quorvel_store_worker status|memo <server> <group> <code> <id> <ms|count> <report>
+//   quorvel_store_worker status|memo <server> <group> <code> <id> <ms|count> <report> [pause ms]
+// (memo: the pause between two sends, as a desk that writes them)
 // Writes "key=value" lines to <report>; the exit code is 0 when every read
 // was whole and every failure was a sharing violation outlasting the retries.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "platform/Platform.h"
 #include "store/MemoFile.h"
@@ -71,7 +73,8 @@ bool IsWhole(const StatusRecord& r) {
 }
 
 int Run(int argc, char** argv) {
-  if (argc != 8) return 64;
+  if (argc != 8 && argc != 9) return 64;
+  const int pauseMs = argc == 9 ? std::atoi(argv[8]) : 0;
   const std::string mode = argv[1];
   StatusRecord record;
   record.serverName = argv[2];
@@ -129,6 +132,7 @@ int Run(int argc, char** argv) {
   } else if (mode == "memo") {
     for (long n = 0; n < amount; ++n) {
       const int waits = clock.waits, alerts = prompt.alerts;
+      if (n > 0 && pauseMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
       if (SendMemo(platform, record, "M" + std::to_string(id) + "_" + std::to_string(n))) {
         ++ok;
         std::fprintf(report, "sent=M%d_%ld\n", id, n);
