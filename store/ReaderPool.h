@@ -23,18 +23,25 @@ class ReaderPool {
   // thread at the same time; returns once all have ended. A run that has
   // not begun when `own` ends is not begun at all, so `job` must leave
   // nothing undone that `own` does not finish. `job` must not throw. Threads
-  // the pool lacks are started first, but only while `wanted` says so.
+  // the pool lacks are started beside `own`, not before it, and only while
+  // `wanted` says so, which may be asked on another thread.
   void RunBeside(int count, const std::function<void()>& job, const std::function<void()>& own,
                  const std::function<bool()>& wanted);
 
  private:
   struct Run {
     const std::function<void()>* job;
+    const std::function<bool()>* wanted;
     int pending;
+    bool starting;
     std::condition_variable done;
   };
 
   void Serve();
+  // Starts up to `count` threads for `run` while it wants them.
+  void StartFor(Run& run, int count);
+  // Gives back what was counted for threads that were not started.
+  void Unstarted(int count);
 
   std::mutex mutex_;
   std::condition_variable work_;
