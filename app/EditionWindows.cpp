@@ -17,8 +17,9 @@
 namespace quorvel {
 
 EditionWindows::EditionWindows(Platform& platform, Profile& profile, DialogRunner& runner,
-                               std::string groupListPath)
-    : services_{platform, profile, runner, *this}, groupListPath_(std::move(groupListPath)) {}
+                               FolderWatcher& folders, std::string groupListPath)
+    : services_{platform, profile, runner, *this, folders},
+      groupListPath_(std::move(groupListPath)) {}
 
 void EditionWindows::RunEdition(Edition edition) {
   switch (edition) {

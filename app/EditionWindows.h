@@ -17,7 +17,7 @@ class EditionWindows : public Opener {
  public:
   // groupListPath: the multi-group board's group list file.
   EditionWindows(Platform& platform, Profile& profile, DialogRunner& runner,
-                 std::string groupListPath);
+                 FolderWatcher& folders, std::string groupListPath);
 
   Services& GetServices() { return services_; }
 

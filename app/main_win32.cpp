@@ -7,6 +7,7 @@
 #include "group/MultiGroupWindow.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32FolderWatch.h"
 #include "platform/win32/Win32InputClock.h"
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32Prompt.h"
@@ -32,7 +33,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   quorvel::Win32InputClock input;
   quorvel::Platform platform{files, clock, prompt, &input};
   quorvel::Win32DialogRunner runner(prompt);
-  quorvel::EditionWindows editions(platform, profile, runner, quorvel::kGroupListFileName);
+  quorvel::Win32FolderWatcher folders;
+  quorvel::EditionWindows editions(platform, profile, runner, folders,
+                                   quorvel::kGroupListFileName);
 
   quorvel::MultiGroupWindow window(editions.GetServices());
   runner.RunUnowned(window);

@@ -12,7 +12,9 @@ const char kAutoRefreshItem[] = "自動更新";
 
 GroupViewWindow::GroupViewWindow(int templateId, const MainWindowTraits& traits,
                                  const MemberViewStyle& style, Services& services)
-    : MainWindow(templateId, traits, services), members_(services, style) {}
+    : MainWindow(templateId, traits, services),
+      members_(services, style),
+      watched_(services.folders) {}
 
 void GroupViewWindow::AddAutoRefreshItem() {
   autoRefresh_ = ReadKeyNumber(services_.profile, kAutoRefreshKey) != 0;
@@ -44,9 +46,7 @@ void GroupViewWindow::FollowShownGroup() {
   const bool shown = !members_.ServerName().empty() && !members_.Group().empty();
   const std::string folder =
       autoRefresh_ && shown ? GroupFolderPath(members_.ServerName(), members_.Group()) : "";
-  if (folder == watched_) return;
-  View().WatchFolder(folder);
-  watched_ = folder;
+  watched_.Follow(folder, View().FolderChangedPoster());
 }
 
 void GroupViewWindow::RefreshByItself() {
@@ -73,9 +73,6 @@ void GroupViewWindow::OnEnabled(bool enabled) {
   if (!childOpen_ && pending_) RefreshByItself();
 }
 
-void GroupViewWindow::OnClose() {
-  View().WatchFolder("");
-  watched_.clear();
-}
+void GroupViewWindow::OnClose() { watched_.End(); }
 
 }  // namespace quorvel

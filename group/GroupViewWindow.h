@@ -8,6 +8,7 @@
 #include <string>
 
 #include "group/MemberPane.h"
+#include "platform/FolderWatcher.h"
 #include "res/resource.h"
 #include "shell/MainWindow.h"
 
@@ -51,7 +52,7 @@ class GroupViewWindow : public MainWindow {
   bool autoRefresh_ = false;
   bool childOpen_ = false;
   bool pending_ = false;  // a change came while the list could not be refreshed
-  std::string watched_;
+  WatchedFolder watched_;
 };
 
 }  // namespace quorvel

@@ -34,7 +34,8 @@ int IdleButton(Profile& profile) {
 }  // namespace
 
 PersonalWindow::PersonalWindow(Services& services)
-    : StatusPanel(kTemplateId, kPersonalWindowTraits, kPersonalStatusPanel, services) {
+    : StatusPanel(kTemplateId, kPersonalWindowTraits, kPersonalStatusPanel, services),
+      watchedFolder_(services.folders) {
   Display(IDC_PANEL_NAME, member_.name);
 }
 
@@ -71,8 +72,7 @@ void PersonalWindow::OnOpen() {
 void PersonalWindow::OnClose() {
   if (watchingSession_) View().WatchSessionChanges(false);
   watchingSession_ = false;
-  if (!watchedFolder_.empty()) View().WatchFolder("");
-  watchedFolder_.clear();
+  watchedFolder_.End();
   View().StopTimer(kMemoRecountTimer);
   if (idleCheck_) View().StopTimer(kIdleTimer);
   idleCheck_ = false;
@@ -99,9 +99,7 @@ bool PersonalWindow::OnSystemCommand(int command) {
 void PersonalWindow::FollowMemoFolder() {
   const std::string folder =
       memoNotice_ && HasPlace(member_) ? GroupFolderPath(member_.serverName, member_.group) : "";
-  if (folder == watchedFolder_) return;
-  View().WatchFolder(folder);
-  watchedFolder_ = folder;
+  watchedFolder_.Follow(folder, View().FolderChangedPoster());
 }
 
 void PersonalWindow::ShowMemoCount(bool cue) {

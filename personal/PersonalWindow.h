@@ -2,6 +2,7 @@
 // One member's own status window: the status panel for the member of the
 // profile, or, in proxy-input mode, for a colleague chosen in a group view.
 #include "personal/IdleSpell.h"
+#include "platform/FolderWatcher.h"
 #include "res/resource.h"
 #include "shell/Opener.h"
 #include "shell/StatusPanel.h"
@@ -57,7 +58,7 @@ class PersonalWindow : public StatusPanel {
   bool watchingSession_ = false;
   bool memoNotice_ = false;
   int memosWaiting_ = 0;      // as the memo button shows it
-  std::string watchedFolder_;
+  WatchedFolder watchedFolder_;
   bool idleCheck_ = false;
   IdleSpell idleSpell_;
 };

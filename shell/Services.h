@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/FolderWatcher.h"
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 #include "shell/Opener.h"
@@ -13,6 +14,7 @@ struct Services {
   Profile& profile;
   DialogRunner& runner;  // dialogs a window runs itself (its own folder's, the version panel)
   Opener& opener;        // windows it reaches in other folders
+  FolderWatcher& folders;  // watches of a shown group's folder
 };
 
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 // A dialog's window and controls, addressed by control id. The Win32 host
 // implements it over an HWND; tests use a fake that records everything.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quorvel {
@@ -78,11 +79,10 @@ class DialogView {
   // OnSessionChange while on; every "on" is followed by an "off" before
   // the window goes.
   virtual void WatchSessionChanges(bool on) = 0;
-  // Changes of the folder's files reach OnFolderChanged, a burst as one,
-  // and once a minute whatever happened (the folder may give no
-  // notifications, or stop giving them); an empty folder ends the watch,
-  // as does the window's end. Returns at once, whatever the server does.
-  virtual void WatchFolder(const std::string& folder) = 0;
+  // A call any thread may make, a folder watch's above all: OnFolderChanged
+  // then runs on the window's thread in turn. After the window's end it
+  // does nothing.
+  virtual std::function<void()> FolderChangedPoster() = 0;
 
   // Another top-level window: posts it the activation request when a window
   // with exactly this title exists; false when there is none.

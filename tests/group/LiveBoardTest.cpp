@@ -29,7 +29,7 @@ TEST_F(LiveBoardTest, OffByDefaultTheListChangesOnlyWhenAsked) {
   OpenOn("g");
   EXPECT_EQ(view.systemMenu.back(), (std::pair<int, std::string>{kLive, "自動更新"}));
   EXPECT_FALSE(view.menuChecks[kLive]);
-  EXPECT_EQ(view.watchedFolder, "");
+  EXPECT_EQ(desk.folders.Watched(), "");
   desk.PutMember("g", "B02", "Jiro B02 In 1999061509301500\n");
   Changed();
   EXPECT_EQ(Lines().size(), 1u);
@@ -41,7 +41,7 @@ TEST_F(LiveBoardTest, OnAChangeRefreshesQuietlyKeepingTheSelectedMember) {
   EXPECT_TRUE(window.OnSystemCommand(kLive));
   EXPECT_TRUE(view.menuChecks[kLive]);
   EXPECT_EQ(desk.profile.ReadText("System", "AutoRefresh", ""), "1");
-  EXPECT_EQ(view.watchedFolder, desk.GroupFolder("g"));
+  EXPECT_EQ(desk.folders.Watched(), desk.GroupFolder("g"));
   view.ListSelect(IDC_MEMBER_LIST, 0);  // Jiro
 
   // Another desk adds a member before him and rewrites his status.
@@ -61,7 +61,7 @@ TEST_F(LiveBoardTest, OnAChangeRefreshesQuietlyKeepingTheSelectedMember) {
 
   EXPECT_TRUE(window.OnSystemCommand(kLive));
   EXPECT_EQ(desk.profile.ReadText("System", "AutoRefresh", ""), "0");
-  EXPECT_EQ(view.watchedFolder, "");
+  EXPECT_EQ(desk.folders.Watched(), "");
 }
 
 TEST_F(LiveBoardTest, HeldBackInTheTrayAndWhileAChildRunsThenShown) {
@@ -85,7 +85,7 @@ TEST_F(LiveBoardTest, HeldBackInTheTrayAndWhileAChildRunsThenShown) {
   EXPECT_EQ(Lines().size(), 3u);
 
   window.OnDestroy();
-  EXPECT_EQ(view.watchedFolder, "") << "the watch ends with the window";
+  EXPECT_EQ(desk.folders.Watched(), "") << "the watch ends with the window";
 }
 
 TEST_F(LiveBoardTest, TheGroupWindowWatchesItsOwnGroup) {
@@ -96,7 +96,7 @@ TEST_F(LiveBoardTest, TheGroupWindowWatchesItsOwnGroup) {
   FakeView v;
   window.Attach(&v);
   window.OnInit();
-  EXPECT_EQ(v.watchedFolder, desk.GroupFolder("営業"));
+  EXPECT_EQ(desk.folders.Watched(), desk.GroupFolder("営業"));
 }
 
 }  // namespace

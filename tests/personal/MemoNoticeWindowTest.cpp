@@ -36,18 +36,18 @@ TEST_F(MemoNoticeWindowTest, TheCommandTurnsTheNoticeOnAndOffAndTheProfileKeepsI
   ASSERT_EQ(view.systemMenu.back(), (std::pair<int, std::string>{64, "伝言の通知"}));
   EXPECT_FALSE(view.menuChecks[64]);
   EXPECT_EQ(Caption(), "伝言を確認") << "off: no count";
-  EXPECT_EQ(view.folderWatches, 0) << "off: nothing watched";
+  EXPECT_EQ(desk.folders.started, 0) << "off: nothing watched";
 
   EXPECT_TRUE(window.OnSystemCommand(64));
   EXPECT_TRUE(view.menuChecks[64]);
   EXPECT_EQ(desk.profile.ReadText("Personal", "MemoNotice"), "1");
-  EXPECT_EQ(view.watchedFolder, desk.GroupFolder("営業"));
+  EXPECT_EQ(desk.folders.Watched(), desk.GroupFolder("営業"));
   EXPECT_EQ(Caption(), "伝言を確認 (2)");
 
   window.OnSystemCommand(64);
   EXPECT_FALSE(view.menuChecks[64]);
   EXPECT_EQ(desk.profile.ReadText("Personal", "MemoNotice"), "0");
-  EXPECT_EQ(view.watchedFolder, "");
+  EXPECT_EQ(desk.folders.Watched(), "");
   EXPECT_EQ(Caption(), "伝言を確認");
 
   // The next opening starts as the profile says.
@@ -59,7 +59,7 @@ TEST_F(MemoNoticeWindowTest, TheCommandTurnsTheNoticeOnAndOffAndTheProfileKeepsI
   EXPECT_TRUE(againView.menuChecks[64]);
   EXPECT_EQ(againView.texts[IDC_PANEL_CHECK_MEMOS], "伝言を確認 (2)");
   again.OnDestroy();
-  EXPECT_EQ(againView.watchedFolder, "") << "the watch ends with the window";
+  EXPECT_EQ(desk.folders.Watched(), "") << "the watch ends with the window";
   EXPECT_TRUE(desk.prompt.shown.empty());
 }
 
@@ -126,7 +126,7 @@ TEST_F(MemoNoticeWindowTest, TheCountIsReadAgainAfterTheBoardAndAfterAMove) {
   test::MakeFolder(desk.GroupFolder("総務"));
   window.OnCommand(PersonalWindow::kSettingsId, kNotifyClicked);
   ASSERT_EQ(window.Member().group, "総務") << desk.prompt.Texts().size();
-  EXPECT_EQ(view.watchedFolder, desk.GroupFolder("総務"));
+  EXPECT_EQ(desk.folders.Watched(), desk.GroupFolder("総務"));
   EXPECT_EQ(Caption(), "伝言を確認 (1)");
 }
 
@@ -135,7 +135,7 @@ TEST_F(MemoNoticeWindowTest, AProxyWindowHasNoNotice) {
   window.SetRequest({{"y", "A01", "営業", desk.share.Path()}, true, true});
   Open();
   for (const auto& item : view.systemMenu) EXPECT_NE(item.first, 64);
-  EXPECT_EQ(view.folderWatches, 0);
+  EXPECT_EQ(desk.folders.started, 0);
   EXPECT_FALSE(window.OnSystemCommand(64));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A desk for the windows' tests: a temporary share on the real file system,
 // a fake clock, recorded messages, a profile in memory, a scripted runner
-// for child dialogs, and the program's own composition of its windows.
+// for child dialogs, folder watches kept as a list, and the program's own
+// composition of its windows.
 #include <memory>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "shell/Services.h"
 #include "store/TextCodec.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeFolderWatcher.h"
 #include "tests/support/MemoryProfile.h"
 #include "tests/support/RecordingPrompt.h"
 #include "tests/support/ScriptedRunner.h"
@@ -24,8 +26,9 @@ struct Desk {
   RecordingPrompt prompt;
   MemoryProfile profile;
   ScriptedRunner runner;
+  FakeFolderWatcher folders;
   Platform platform{*files, clock, prompt};
-  EditionWindows windows{platform, profile, runner, share / "QVL.gl"};
+  EditionWindows windows{platform, profile, runner, folders, share / "QVL.gl"};
   Services& services = windows.GetServices();
 
   std::string GroupFolder(const std::string& group) { return share / Encode(group); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -90,10 +91,8 @@ class FakeView : public DialogView {
   void EraseIconBackground() override { ++iconBackgroundErased; }
   Size IconSize() override { return iconSize; }
   void WatchSessionChanges(bool on) override { watchingSession = on; }
-  void WatchFolder(const std::string& folder) override {
-    watchedFolder = folder;
-    ++folderWatches;
-  }
+  // A test reports a change by calling OnFolderChanged itself.
+  std::function<void()> FolderChangedPoster() override { return [] {}; }
   void CheckSystemMenuItem(int command, bool checked) override { menuChecks[command] = checked; }
   bool PostActivationRequest(const std::string& t) override {
     for (const std::string& other : otherWindows)
@@ -150,8 +149,6 @@ class FakeView : public DialogView {
   int iconBackgroundErased = 0;
   Size iconSize{32, 32};
   bool watchingSession = false;
-  std::string watchedFolder;
-  int folderWatches = 0;
   std::map<int, bool> menuChecks;
 
  private:

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "platform/win32/Win32FolderWatch.h"
 #include "ui/win32/ProgramMessages.h"
 
 namespace quorvel {
@@ -264,13 +263,11 @@ void Win32DialogView::CheckSystemMenuItem(int command, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void Win32DialogView::WatchFolder(const std::string& folder) {
-  folderWatch_.reset();
-  if (folder.empty()) return;
-  // The watch's thread only posts; the window handles the message in turn.
+std::function<void()> Win32DialogView::FolderChangedPoster() {
+  // Posted, so the window handles it in turn; a window that has gone
+  // takes no message.
   HWND window = window_;
-  folderWatch_ = std::make_unique<Win32FolderWatch>(
-      folder, [window] { PostMessageA(window, kFolderChangedMessage, 0, 0); });
+  return [window] { PostMessageA(window, kFolderChangedMessage, 0, 0); };
 }
 
 void Win32DialogView::WatchSessionChanges(bool on) {

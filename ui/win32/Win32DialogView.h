@@ -1,10 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
-#include "platform/FolderWatch.h"
 
 #include "ui/DialogView.h"
 
@@ -59,7 +57,7 @@ class Win32DialogView : public DialogView {
   void EraseIconBackground() override;
   Size IconSize() override;
   void WatchSessionChanges(bool on) override;
-  void WatchFolder(const std::string& folder) override;
+  std::function<void()> FolderChangedPoster() override;
   bool PostActivationRequest(const std::string& title) override;
 
   // The icon as the system hands it out, for messages that answer with one.
@@ -72,7 +70,6 @@ class Win32DialogView : public DialogView {
   HINSTANCE module_;
   HWND window_;
   HDC paintDc_ = nullptr;
-  std::unique_ptr<FolderWatch> folderWatch_;
 };
 
 // The text of any window, whatever its length.
