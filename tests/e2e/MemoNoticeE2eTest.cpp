@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "platform/Platform.h"
+#include "res/resource.h"
 #include "store/TextCodec.h"
 #include "tests/e2e/Board.h"
 #include "tests/support/ChildProcess.h"
@@ -62,7 +63,7 @@ TEST_F(MemoNotice, AMemoFromAnotherDeskShowsOnTheButtonWithoutAMessage) {
   ASSERT_NE(personal, nullptr);
   EXPECT_EQ(ControlText(personal, kMemoButton), "伝言を確認");
 
-  PostMessageW(personal, WM_SYSCOMMAND, 64, 0);  // "伝言の通知" on
+  PostMessageW(personal, WM_SYSCOMMAND, IDM_MEMO_NOTICE, 0);  // "伝言の通知" on
   ASSERT_TRUE(WaitUntil(5000, [&] { return ProfileText("Personal", "MemoNotice") == "1"; }));
   Settle(personal);
   ASSERT_EQ(Sender(1, 1)->Wait(), 0);
@@ -71,7 +72,7 @@ TEST_F(MemoNotice, AMemoFromAnotherDeskShowsOnTheButtonWithoutAMessage) {
   EXPECT_TRUE(NoMessageBox(program.Id(), 500));
   SaveShot("memo-notice", personal);
 
-  PostMessageW(personal, WM_SYSCOMMAND, 64, 0);  // off again
+  PostMessageW(personal, WM_SYSCOMMAND, IDM_MEMO_NOTICE, 0);  // off again
   ASSERT_TRUE(WaitUntil(5000, [&] { return ProfileText("Personal", "MemoNotice") == "0"; }));
   EXPECT_TRUE(WaitUntil(2000, [&] { return ControlText(personal, kMemoButton) == "伝言を確認"; }));
   CloseThroughChooser(program, board, chooser, personal);

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "store/TextCodec.h"
 #include "tests/e2e/Board.h"
+#include "ui/win32/ProgramMessages.h"
 
 namespace quorvel::e2e {
 namespace {
@@ -152,17 +153,17 @@ TEST_F(MultiGroupBoard, EscIconisesTheTrayRestoresAndCloseEnds) {
 
   // The shell reports a right click and then a left press on the icon.
   AddMember("営業", "A01", "Taro", "外出", "2026120910300000");
-  SendMessageW(window, WM_APP + 100, 1001, WM_RBUTTONDOWN);
+  SendMessageW(window, kTrayMessage, kTrayIconId, WM_RBUTTONDOWN);
   Settle(window);
   EXPECT_FALSE(IsWindowVisible(window)) << "a right click changes nothing";
-  SendMessageW(window, WM_APP + 100, 1001, WM_LBUTTONDOWN);
+  SendMessageW(window, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
   ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }));
   EXPECT_NE(ListLines(window, IDC_MEMBER_LIST).at(0).find("外出 (10:30)"), std::string::npos)
       << "a restore from the tray refreshes";
 
-  Press(window, 2);  // the iconise button
+  Press(window, IDCANCEL);  // the iconise button
   ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindowVisible(window); }));
-  SendMessageW(window, WM_APP + 100, 1001, WM_LBUTTONDOWN);
+  SendMessageW(window, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
   ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowVisible(window) != FALSE; }));
 
   EndWithClose(program, window);  // 閉じる ends the program
@@ -174,7 +175,7 @@ TEST_F(MultiGroupBoard, ASecondStartHandsOverToTheRunningWindow) {
   Program first(gExe, work_.Path());
   HWND window = Start(first);
   ASSERT_NE(window, nullptr);
-  Press(window, 2);
+  Press(window, IDCANCEL);
   ASSERT_TRUE(WaitUntil(5000, [&] { return !IsWindowVisible(window); }));
 
   Program second(gExe, work_.Path());

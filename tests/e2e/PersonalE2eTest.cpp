@@ -138,7 +138,7 @@ TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
 
   test::WriteFileBytes(MemoPath("営業", "B02"), Encode("一件目") + "\n");
   SelectLine(board, IDC_MEMBER_LIST, 0);
-  Press(board, 3);
+  Press(board, IDC_MEMO);
   HWND compose = WaitWindow("Quorvel 伝言メモ");
   ASSERT_NE(compose, nullptr);
   EXPECT_EQ(ControlText(compose, IDC_MEMO_NAME), "鈴木");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "personal/PersonalWindow.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -18,11 +18,8 @@ struct FakeInputClock : InputClock {
 constexpr int kIdleTimer = 1;
 constexpr std::uint32_t kMinute = 60 * 1000;
 
-struct AwayWhenIdleTest : ::testing::Test {
-  test::Desk desk;
+struct AwayWhenIdleTest : test::WindowFixture<PersonalWindow> {
   FakeInputClock input;
-  FakeView view;
-  PersonalWindow window{desk.services};
 
   AwayWhenIdleTest() {
     desk.platform.input = &input;
@@ -34,10 +31,6 @@ struct AwayWhenIdleTest : ::testing::Test {
     desk.profile.Set("Button", "Button1", "在席");
     desk.profile.Set("Button", "Button2", "ロック中");
     desk.profile.Set("Button", "Button3", "離席");
-  }
-  void Open() {
-    window.Attach(&view);
-    window.OnInit();
   }
   // One tick of the idle check, the desk left for `idle` ms.
   std::string After(std::uint32_t idle) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "personal/PersonalWindow.h"
-#include "tests/support/Desk.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/Controls.h"
 
 namespace quorvel {
@@ -9,18 +9,12 @@ namespace {
 
 using test::FakeView;
 
-struct MemoNoticeWindowTest : ::testing::Test {
-  test::Desk desk;
-  FakeView view;
-  PersonalWindow window{desk.services};
+constexpr int kNotice = PersonalWindow::kMemoNoticeCommand;
 
+struct MemoNoticeWindowTest : test::WindowFixture<PersonalWindow> {
   MemoNoticeWindowTest() {
     desk.SetIdentity("鈴木", "B02", "営業");
     desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
-  }
-  void Open() {
-    window.Attach(&view);
-    window.OnInit();
   }
   void Memos(const std::string& bytes) { test::WriteFileBytes(desk.MemoPath("営業", "B02"), bytes); }
   // What the folder watch posts after a change in the group folder.
@@ -33,19 +27,19 @@ struct MemoNoticeWindowTest : ::testing::Test {
 TEST_F(MemoNoticeWindowTest, TheCommandTurnsTheNoticeOnAndOffAndTheProfileKeepsIt) {
   Memos("a\nb\n");
   Open();
-  ASSERT_EQ(view.systemMenu.back(), (std::pair<int, std::string>{64, "伝言の通知"}));
-  EXPECT_FALSE(view.menuChecks[64]);
+  ASSERT_EQ(view.systemMenu.back(), (std::pair<int, std::string>{kNotice, "伝言の通知"}));
+  EXPECT_FALSE(view.menuChecks[kNotice]);
   EXPECT_EQ(Caption(), "伝言を確認") << "off: no count";
   EXPECT_EQ(desk.folders.started, 0) << "off: nothing watched";
 
-  EXPECT_TRUE(window.OnSystemCommand(64));
-  EXPECT_TRUE(view.menuChecks[64]);
+  EXPECT_TRUE(window.OnSystemCommand(kNotice));
+  EXPECT_TRUE(view.menuChecks[kNotice]);
   EXPECT_EQ(desk.profile.ReadText("Personal", "MemoNotice"), "1");
   EXPECT_EQ(desk.folders.Watched(), desk.GroupFolder("営業"));
   EXPECT_EQ(Caption(), "伝言を確認 (2)");
 
-  window.OnSystemCommand(64);
-  EXPECT_FALSE(view.menuChecks[64]);
+  window.OnSystemCommand(kNotice);
+  EXPECT_FALSE(view.menuChecks[kNotice]);
   EXPECT_EQ(desk.profile.ReadText("Personal", "MemoNotice"), "0");
   EXPECT_EQ(desk.folders.Watched(), "");
   EXPECT_EQ(Caption(), "伝言を確認");
@@ -56,7 +50,7 @@ TEST_F(MemoNoticeWindowTest, TheCommandTurnsTheNoticeOnAndOffAndTheProfileKeepsI
   FakeView againView;
   again.Attach(&againView);
   again.OnInit();
-  EXPECT_TRUE(againView.menuChecks[64]);
+  EXPECT_TRUE(againView.menuChecks[kNotice]);
   EXPECT_EQ(againView.texts[IDC_PANEL_CHECK_MEMOS], "伝言を確認 (2)");
   again.OnDestroy();
   EXPECT_EQ(desk.folders.Watched(), "") << "the watch ends with the window";
@@ -134,9 +128,9 @@ TEST_F(MemoNoticeWindowTest, AProxyWindowHasNoNotice) {
   desk.profile.Set("Personal", "MemoNotice", "1");
   window.SetRequest({{"y", "A01", "営業", desk.share.Path()}, true, true});
   Open();
-  for (const auto& item : view.systemMenu) EXPECT_NE(item.first, 64);
+  for (const auto& item : view.systemMenu) EXPECT_NE(item.first, kNotice);
   EXPECT_EQ(desk.folders.started, 0);
-  EXPECT_FALSE(window.OnSystemCommand(64));
+  EXPECT_FALSE(window.OnSystemCommand(kNotice));
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr UINT kTrayIconId = 1001;
-
 // The shell's first form of the record: the only one every shell knows.
 #if !defined(_WIN64)
 static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "first-form NOTIFYICONDATAA is 88 bytes");
