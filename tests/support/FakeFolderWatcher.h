@@ -1,10 +1,9 @@
 #pragma once
-// Starts no thread: keeps which folders are watched now, and how many
-// watches were started. A test reports a change by calling the window's
-// OnFolderChanged itself.
+// Starts no thread: keeps the folder watched now ("" when none) and how
+// many watches were started. A test reports a change by calling the
+// window's OnFolderChanged itself.
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/FolderWatcher.h"
 
@@ -14,41 +13,29 @@ class FakeFolderWatcher : public FolderWatcher {
  public:
   std::unique_ptr<FolderWatch> Watch(const std::string& folder, FolderWatch::Changed) override {
     ++started;
-    return std::make_unique<Watching>(live_, folder);
+    *watched_ = folder;
+    return std::make_unique<Watching>(watched_, folder);
   }
-
-  // The one folder watched now; "" when none is.
-  std::string Watched() const {
-    if (live_->size() > 1) return "(" + std::to_string(live_->size()) + " folders)";
-    return live_->empty() ? "" : live_->front();
-  }
+  const std::string& Watched() const { return *watched_; }
 
   int started = 0;
 
  private:
-  using Live = std::vector<std::string>;
   class Watching : public FolderWatch {
    public:
-    Watching(std::shared_ptr<Live> live, std::string folder)
-        : live_(std::move(live)), folder_(std::move(folder)) {
-      live_->push_back(folder_);
-    }
+    Watching(std::shared_ptr<std::string> watched, std::string folder)
+        : watched_(std::move(watched)), folder_(std::move(folder)) {}
     ~Watching() override {
-      for (auto it = live_->begin(); it != live_->end(); ++it)
-        if (*it == folder_) {
-          live_->erase(it);
-          break;
-        }
+      if (*watched_ == folder_) watched_->clear();
     }
     bool Notifies() const override { return true; }
 
    private:
-    std::shared_ptr<Live> live_;
+    std::shared_ptr<std::string> watched_;  // a window may outlive the desk
     std::string folder_;
   };
 
-  // Shared with the watches, which a window may keep after the desk's test.
-  std::shared_ptr<Live> live_ = std::make_shared<Live>();
+  std::shared_ptr<std::string> watched_ = std::make_shared<std::string>();
 };
 
 }  // namespace quorvel::test
