@@ -202,7 +202,10 @@ TEST(ReaderPool, TheCallerReadsWhileTheThreadsAreStarted) {
   std::atomic<bool> ownBegun{false};
   std::atomic<int> asked{0};
   bool ownBegunWhenAsked = false;
-  ReaderPool::Shared().RunBeside(  // a pool that starts threads must never end
+  // A pool of its own, whose threads are all still to start; it starts
+  // threads, so it may never end.
+  ReaderPool* const pool = new ReaderPool;
+  pool->RunBeside(
       200, [] {},
       [&] {
         ownBegun = true;
