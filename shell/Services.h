@@ -12,8 +12,8 @@ namespace quorvel {
 struct Services {
   Platform& platform;
   Profile& profile;
-  DialogRunner& runner;  // dialogs a window runs itself (its own folder's, the version panel)
-  Opener& opener;        // windows it reaches in other folders
+  DialogRunner& runner;    // dialogs a window runs itself (its own folder's, the version panel)
+  Opener& opener;          // windows it reaches in other folders
   FolderWatcher& folders;  // watches of a shown group's folder
 };
 

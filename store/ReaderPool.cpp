@@ -76,10 +76,11 @@ void ReaderPool::RunBeside(int count, const std::function<void()>& job,
   // Started one by one here, they would hold up the caller's own reads by
   // a millisecond or more each under Wine: one thread starts the rest while
   // the caller reads, then serves as well.
-  if (start > 0 && (!wanted() || !Started([this, &run, start] {
-                     StartFor(run, start - 1);
-                     Serve();
-                   }))) {
+  const bool starter = start > 0 && wanted() && Started([this, &run, start] {
+    StartFor(run, start - 1);
+    Serve();
+  });
+  if (start > 0 && !starter) {
     Unstarted(start);
     std::lock_guard<std::mutex> lock(mutex_);
     run.starting = false;
