@@ -115,6 +115,12 @@ void BoardTest::SetIdentity(const std::string& name, const std::string& code,
   WritePrivateProfileStringA("System", "ServerName", share_.c_str(), profile.c_str());
 }
 
+void BoardTest::SeatDesk() {
+  AddGroup("営業");
+  WriteGroupList({"営業"});
+  SetIdentity("鈴木", "B02", "営業");
+}
+
 std::string BoardTest::ProfileText(const char* section, const char* key) {
   char value[256] = {};
   GetPrivateProfileStringA(section, key, "", value, sizeof value, ProfilePath().c_str());

@@ -44,6 +44,8 @@ class BoardTest : public ::testing::Test {
   std::string MemoPath(const std::string& group, const std::string& code);
   // The desk's own member in the profile, on the test share.
   void SetIdentity(const std::string& name, const std::string& code, const std::string& group);
+  // The usual desk: 鈴木 (B02) of 営業, the one group of the list.
+  void SeatDesk();
   std::string ProfileText(const char* section, const char* key);
 
   // Starts the program and waits for its main window.

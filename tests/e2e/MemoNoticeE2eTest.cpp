@@ -25,10 +25,8 @@ constexpr int kStatusBox = 1026;
 class MemoNotice : public BoardTest {
  protected:
   void SetUpDesk() {
-    AddGroup("営業");
+    SeatDesk();
     AddMember("営業", "B02", "鈴木", "在席", "2026120909000000");
-    WriteGroupList({"営業"});
-    SetIdentity("鈴木", "B02", "営業");
   }
   HWND OpenPersonal(Program& program, HWND* board, HWND* chooser) {
     return RunFromChooser(program, board, chooser, 1045, kPersonalTitle);

@@ -65,9 +65,7 @@ TEST_F(PersonalEdition, ProxyInputFromTheBoardWritesTheMembersStatus) {
 }
 
 TEST_F(PersonalEdition, OwnInputThroughTheChooser) {
-  AddGroup("営業");
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");
+  SeatDesk();
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
   HWND personal = OpenOwnWindow(program, &board, &chooser);
@@ -126,10 +124,8 @@ TEST_F(PersonalEdition, TheChoosersSystemMenuOpensTheAboutBox) {
 }
 
 TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
-  AddGroup("営業");
+  SeatDesk();
   AddMember("営業", "B02", "鈴木", "在席", "2026120909000000");
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");
   Program program(gExe, work_.Path());
   HWND board = Start(program);
   ASSERT_NE(board, nullptr);
@@ -176,10 +172,8 @@ TEST_F(PersonalEdition, MemosAreWrittenReadAndDeleted) {
 }
 
 TEST_F(PersonalEdition, TheBoardDeletesTheSelectedMemoAfterAnotherDeskDeletedAnEarlierOne) {
-  AddGroup("営業");
+  SeatDesk();
   AddMember("営業", "B02", "鈴木", "在席", "2026120909000000");
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");
   const char* memos[] = {"一件目", "二件目", "三件目"};
   test::WriteFileBytes(MemoPath("営業", "B02"),
                        Encode(memos[0]) + "\n" + Encode(memos[1]) + "\n" + Encode(memos[2]) + "\n");
@@ -204,12 +198,10 @@ TEST_F(PersonalEdition, TheBoardDeletesTheSelectedMemoAfterAnotherDeskDeletedAnE
 }
 
 TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
-  AddGroup("営業");
+  SeatDesk();
   AddMember("営業", "B02", "鈴木", "外出", "2026120910300000");
   const std::string memos = Encode("一件目") + "\n" + Encode("二件目") + "\n";
   test::WriteFileBytes(MemoPath("営業", "B02"), memos);
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");
   Program program(gExe, work_.Path());
   HWND board = nullptr, chooser = nullptr;
   HWND personal = OpenOwnWindow(program, &board, &chooser);
@@ -244,9 +236,7 @@ TEST_F(PersonalEdition, NewGroupAndAMoveThatTakesStatusAndMemosAlong) {
 }
 
 TEST_F(PersonalEdition, LabelsComeFromADroppedProfileFile) {
-  AddGroup("営業");
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");
+  SeatDesk();
   const std::string other = work_ / "other.ini";
   test::WriteFileBytes(other, "[Button]\r\nButton3=会議\r\nButton5=帰宅\r\n");
   Program program(gExe, work_.Path());

@@ -25,9 +25,7 @@ TEST_F(ReleaseProfile, TheSampleProfilesLabelsAreOnThePersonalWindowsButtons) {
   const std::string sample = test::ReadFileBytes(WindowsPath(QUORVEL_SAMPLE_PROFILE));
   ASSERT_FALSE(sample.empty()) << QUORVEL_SAMPLE_PROFILE;
   test::WriteFileBytes(ProfilePath(), sample);
-  AddGroup("営業");
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");  // each desk's own, on the test's share
+  SeatDesk();  // each desk's own, on the test's share
 
   std::vector<std::string> labels;
   for (int n = 1; n <= 21; ++n)

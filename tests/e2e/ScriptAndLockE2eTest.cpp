@@ -82,9 +82,7 @@ TEST_F(StatusWithoutAWindow, AScriptSetsAndListsTheDesksStatus) {
 }
 
 TEST_F(StatusWithoutAWindow, ThePersonalWindowFollowsLockAndUnlock) {
-  AddGroup("営業");
-  WriteGroupList({"営業"});
-  SetIdentity("鈴木", "B02", "営業");
+  SeatDesk();
   const std::string profile = ProfilePath();
   WritePrivateProfileStringA("Personal", "OnLock", "2", profile.c_str());
   WritePrivateProfileStringA("Personal", "OnUnlock", "1", profile.c_str());

@@ -23,8 +23,7 @@ struct AwayWhenIdleTest : test::WindowFixture<PersonalWindow> {
 
   AwayWhenIdleTest() {
     desk.platform.input = &input;
-    desk.SetIdentity("鈴木", "B02", "営業");
-    desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+    desk.SeatDesk();
     desk.profile.Set("Personal", "OnIdle", "3");
     desk.profile.Set("Personal", "OnUnlock", "1");
     desk.profile.Set("Personal", "OnLock", "2");

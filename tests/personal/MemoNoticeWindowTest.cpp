@@ -13,8 +13,7 @@ constexpr int kNotice = PersonalWindow::kMemoNoticeCommand;
 
 struct MemoNoticeWindowTest : test::WindowFixture<PersonalWindow> {
   MemoNoticeWindowTest() {
-    desk.SetIdentity("鈴木", "B02", "営業");
-    desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+    desk.SeatDesk();
   }
   void Memos(const std::string& bytes) { test::WriteFileBytes(desk.MemoPath("営業", "B02"), bytes); }
   // What the folder watch posts after a change in the group folder.

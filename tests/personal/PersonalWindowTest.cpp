@@ -40,8 +40,7 @@ TEST_F(PersonalWindowTest, APressTakesTheLabelAtThatMomentAndTheRemark) {
 }
 
 TEST_F(PersonalWindowTest, TheAutomaticStatusAtLogOffIsTheDesksOwn) {
-  desk.SetIdentity("鈴木", "B02", "営業");
-  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  desk.SeatDesk();
   desk.PutMember("営業", "A01", "y A01 In 1999061508000000\n");
   desk.profile.Set("Personal", "OnExit", "3");
   desk.profile.Set("Button", "Button3", "帰宅");
@@ -67,8 +66,7 @@ TEST_F(PersonalWindowTest, TheAutomaticStatusAtLogOffIsTheDesksOwn) {
 }
 
 TEST_F(PersonalWindowTest, LockAndUnlockPressTheirButtonsWhileTheWindowIsOpen) {
-  desk.SetIdentity("鈴木", "B02", "営業");
-  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  desk.SeatDesk();
   desk.profile.Set("Personal", "OnLock", "2");
   desk.profile.Set("Personal", "OnUnlock", "1");
   desk.profile.Set("Button", "Button2", "離席");
@@ -96,8 +94,7 @@ TEST_F(PersonalWindowTest, LockAndUnlockPressTheirButtonsWhileTheWindowIsOpen) {
 }
 
 TEST_F(PersonalWindowTest, AutomaticNumbersBeyondTheButtonsPressNothing) {
-  desk.SetIdentity("鈴木", "B02", "営業");
-  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  desk.SeatDesk();
   Open();
   for (const char* number : {"22", "99999999999", "0"}) {
     for (const char* key : {"OnExit", "OnLock", "OnUnlock"}) desk.profile.Set("Personal", key, number);
@@ -125,8 +122,7 @@ TEST_F(PersonalWindowTest, ALabelOrNameTooLongForTheFileShowsAsTheFileKeepsIt) {
 }
 
 TEST_F(PersonalWindowTest, DisappearWithMemosWaitingAndTheAnswerNo) {
-  desk.SetIdentity("鈴木", "B02", "営業");
-  desk.PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  desk.SeatDesk();
   test::WriteFileBytes(desk.MemoPath("営業", "B02"), "memo\n");
   Open();
   view.texts[IDC_PANEL_REMARK] = "r";

@@ -52,6 +52,11 @@ struct Desk {
     profile.Set("Personal", "Group", group);
     profile.Set("System", "ServerName", share.Path());
   }
+  // The usual desk: 鈴木 (B02) of 営業, "In" since an old morning.
+  void SeatDesk() {
+    SetIdentity("鈴木", "B02", "営業");
+    PutMember("営業", "B02", "x B02 In 1999061508000000\n");
+  }
 };
 
 }  // namespace quorvel::test
